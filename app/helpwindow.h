@@ -1,0 +1,20 @@
+#pragma once
+#include <QDialog>
+
+class QTextBrowser;
+
+// The program's own help window, showing the help document shipped beside
+// the executable.
+class HelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget *parent = nullptr);
+
+    static QString helpFilePath();
+    // Shows the document at its contents; throws when the file is missing.
+    void showContents();
+    QTextBrowser *browser() const { return view; }
+
+private:
+    QTextBrowser *view;
+};

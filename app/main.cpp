@@ -1,0 +1,35 @@
+#include "app/inistore.h"
+#include "app/pelmainunit1.h"
+#include "app/prompts.h"
+
+#include <QApplication>
+
+namespace {
+
+// Errors that escape a handler are shown by the default error report; no
+// exception unwinds through Qt's own frames.
+class PellmoreApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        bool result = false;
+        runGuarded([&] { result = QApplication::notify(receiver, event); });
+        return result;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    PellmoreApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pellmore"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellmore.png")));
+
+    TPelMainForm PelMainForm(settingsPathFor(QCoreApplication::applicationFilePath()));
+    if (!PelMainForm.started())
+        return 1;
+    PelMainForm.show();
+    return app.exec();
+}

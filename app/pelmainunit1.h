@@ -1,0 +1,160 @@
+#pragma once
+#include "app/inistore.h"
+#include "lineup/ratings.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+class HelpWindow;
+class LedLight;
+class StringGrid;
+
+// The main window. It owns the program's whole state for the run, held in
+// its controls as the manager sees it; the rules and file formats it calls
+// live in the layer below.
+class TPelMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // settingsPath: the settings file, which must exist.
+    explicit TPelMainForm(const QString &settingsPath, QWidget *parent = nullptr);
+    ~TPelMainForm() override;
+
+    // False when start-up was refused (no settings file): the program ends.
+    bool started() const { return settings != nullptr; }
+
+    // State owned by the window besides its controls.
+    std::unique_ptr<IniStore> settings;
+    bool timeSteps = false;
+    QStringList TeamTacticList;
+    QStringList OppPlayerList;
+    QString StartStrategy;
+    QString workingDir;
+    QString bidPlayerName;
+    lineup::Modifiers modifiers;
+    QString rosterFolder; // starting folder of the open-file dialogs
+
+    // Info and checker panels.
+    QFrame *infoPanel = nullptr;
+    QLabel *TeamNameLabel = nullptr;
+    QLabel *ManageLabel = nullptr;
+    QLabel *AbbLabel = nullptr;
+    QFrame *validPanel = nullptr;
+    LedLight *valGKLed = nullptr, *valSWLed = nullptr, *valDFLed = nullptr, *valMFLed = nullptr,
+             *valFWLed = nullptr, *starting11Led = nullptr, *subsLed = nullptr, *MF21Led = nullptr,
+             *FW21Led = nullptr;
+
+    // Sheets.
+    QTabWidget *MainPageControl = nullptr;
+    QWidget *MainSheet = nullptr, *LineupSheet = nullptr, *AuctionSheet = nullptr,
+            *PressSheet = nullptr, *SummarySheet = nullptr;
+
+    // "Pellmore" sheet.
+    StringGrid *RosterStringGrid = nullptr;
+    QGroupBox *LUOptionsGroupBox = nullptr;
+    QGroupBox *LUTotalsGroupBox = nullptr;
+    QComboBox *SessionNoComboBox = nullptr, *MatchNoComboBox = nullptr, *HBCombo = nullptr,
+              *PTakeBox = nullptr, *TPBox = nullptr, *CPBox = nullptr;
+    QPushButton *ChooseOppButton = nullptr, *MatchTacBtn = nullptr;
+    QListWidget *TTListBox = nullptr, *TPListBox = nullptr, *CPListBox = nullptr;
+    StringGrid *LineupTotGrid = nullptr;
+
+    // "Lineup Viewer" sheet.
+    QListWidget *TeamInfListBox = nullptr, *StartersListBox = nullptr, *SubsListBox = nullptr;
+    QLabel *TeamInfLabel = nullptr, *StartersLabel = nullptr, *SubsLabel = nullptr;
+    QFrame *pitchPanel = nullptr;
+    QLabel *FieldImage = nullptr;
+    std::array<QLabel *, 20> pitchLabels{}; // GK, SW, DF1-5, MF1-5, WG1-4, FW1-4
+
+    // "Auction Bids", "Press Statement" and "Zip Orders" sheets.
+    StringGrid *AuctionStringGrid = nullptr;
+    QCheckBox *AutoSortCheckBox = nullptr;
+    QPushButton *SaveBidsBtn = nullptr, *BidsHelpBtn = nullptr;
+    QPlainTextEdit *PressMemo = nullptr;
+    QPushButton *SavePressBtn = nullptr, *PressHelpBtn = nullptr;
+    QListWidget *ZipListBox = nullptr;
+    QPushButton *AddZipListBtn = nullptr, *ZipBtn = nullptr;
+
+    // Toolbar, lying outside the visible part of the window.
+    QWidget *ToolBar1 = nullptr;
+    QToolButton *NewToolbarBtn = nullptr, *OpenToolbarBtn = nullptr, *SaveToolbarBtn = nullptr,
+                *HelpToolbarBtn = nullptr;
+
+    // Menus.
+    QAction *OpenSubMenu = nullptr, *OpenLineupMenu = nullptr, *SaveLineupMenu = nullptr,
+            *SaveView1 = nullptr, *NewLineupMenu = nullptr, *ExitMenu = nullptr;
+    QAction *Size640 = nullptr, *Size800 = nullptr, *Size1024 = nullptr, *SizeCustom = nullptr;
+    QAction *MenuAutoIncr = nullptr, *TimeStepDefault = nullptr, *Mins15On = nullptr,
+            *Mins15Off = nullptr;
+    QAction *ColourOriginal = nullptr, *ColourChoose = nullptr, *ColourSystem = nullptr;
+    QAction *MenuCoachFilt = nullptr, *AdminTasks = nullptr, *MenuSelectDirectory = nullptr;
+    QAction *HelpContents = nullptr, *About1 = nullptr;
+    QMenu *PlayPopup = nullptr;
+    QMenu *SubPopup = nullptr;
+    QAction *PlayDeselect = nullptr;
+    QAction *SubDeselect = nullptr;
+
+    // Frame commands.
+    void HelpToolbarBtnClick();
+    void About1Click();
+    void ExitMenuClick();
+    void ApplyColour(int colourValue);
+    void ArrangeControls();
+
+    // Roster.
+    void OpenSubMenuClick();
+    void LoadRoster(const QStringList &lines);
+    void FillPlayerBoxes(bool fullMode);
+    void TPBoxChange();
+    void CPBoxChange();
+    void TPListBoxDblClick();
+    void CPListBoxDblClick();
+    void MenuCoachFiltClick();
+
+    // Line-up selection and totals.
+    void RosterStringGridMouseUp(Qt::MouseButton button, int x, int y);
+    void choosePlayer(QAction *entry);
+    void popSubClick(QAction *entry);
+    void SetDefaultSubPosition();
+    void ChooseOppButtonClick();
+    void LoadOpponent(const QStringList &lines);
+    void NewLineupMenuClick();
+    void UpdateLineupTotals();
+
+    // Path of a file in the working directory.
+    QString pathFor(const QString &fileName) const;
+
+    // The window's outer size (the frame included where there is one).
+    QSize outerSize() const;
+
+private:
+    void FormCreate(const QString &settingsPath);
+    void buildPanels(QWidget *body);
+    void buildMainSheet();
+    void buildViewerSheet();
+    void buildOrderSheets();
+    void buildMenus();
+    void buildPopups();
+    void buildToolbar(QWidget *body);
+    void fillNumberBox(QComboBox *box, int from, int to);
+    QString openRosterFile(); // chooser of Open Roster and the opponent
+    void handle(void (TPelMainForm::*handler)());
+
+    QColor windowColour;
+    HelpWindow *helpWindow = nullptr;
+};

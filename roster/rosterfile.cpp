@@ -1,0 +1,75 @@
+#include "roster/rosterfile.h"
+#include "app/pelerror.h"
+
+namespace roster {
+
+QStringList headers()
+{
+    return {QStringLiteral("Name"), QStringLiteral("Age"), QStringLiteral("SL"),
+            QStringLiteral("Pos"), QStringLiteral("EL"), QStringLiteral("Play"),
+            QStringLiteral("Style"), QStringLiteral("Subs"), QStringLiteral("Conditionals")};
+}
+
+int columnWidth(int column)
+{
+    switch (column) {
+    case ColName: return 120;
+    case ColConditionals: return 141;
+    default: return 30;
+    }
+}
+
+QStringList splitFields(const QString &line)
+{
+    if (line.isEmpty())
+        return {};
+    return line.split(u',');
+}
+
+QStringList dropLeadingEmpty(QStringList lines)
+{
+    while (!lines.isEmpty() && lines.first().isEmpty())
+        lines.removeFirst();
+    if (lines.isEmpty())
+        throw PelError(QStringLiteral("List index out of bounds (0)"));
+    return lines;
+}
+
+QString firstField(const QString &line)
+{
+    const qsizetype comma = line.indexOf(u',');
+    return comma < 0 ? line : line.left(comma);
+}
+
+void checkAbbreviation(const QString &abbreviation)
+{
+    if (abbreviation.contains(u'/') || abbreviation.contains(u'\\') || abbreviation == QLatin1String("..")
+        || abbreviation.contains(QChar(0)))
+        throw PelError(QStringLiteral("The team abbreviation \"%1\" holds a path separator; "
+                                      "Pellmore names files after it and cannot open this roster")
+                           .arg(abbreviation));
+}
+
+Candidate candidateFor(int age, int skill, int maxAge, int minSkill)
+{
+    if (age == 0 || age == 1)
+        return Candidate::Training;
+    if (age <= maxAge || skill >= minSkill)
+        return Candidate::Coaching;
+    return Candidate::None;
+}
+
+Opponent readOpponent(const QStringList &lines)
+{
+    const QStringList rest = dropLeadingEmpty(lines);
+    Opponent o;
+    o.abbreviation = firstField(rest.first());
+    for (qsizetype i = 1; i < rest.size(); ++i) {
+        const QString name = firstField(rest.at(i));
+        if (!name.isEmpty())
+            o.players.append(name);
+    }
+    return o;
+}
+
+} // namespace roster

@@ -1,0 +1,87 @@
+#include "support/fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+Fixture::Fixture(const QByteArray &ini) : previousCurrent(QDir::currentPath())
+{
+    QDir::setCurrent(dir.path());
+    if (!ini.isNull())
+        write("pellmore.INI", ini);
+}
+
+Fixture::~Fixture()
+{
+    window.reset();
+    QDir::setCurrent(previousCurrent);
+}
+
+QString Fixture::path(const QString &name) const
+{
+    return dir.path() + u'/' + name;
+}
+
+void Fixture::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write fixture file");
+}
+
+QByteArray Fixture::read(const QString &name) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+TPelMainForm &Fixture::start()
+{
+    window.reset();
+    window = std::make_unique<TPelMainForm>(iniPath());
+    return *window;
+}
+
+void Fixture::openRoster(const QString &name, const QByteArray &bytes)
+{
+    write(name, bytes);
+    prompts.files.enqueue(path(name));
+    window->OpenSubMenu->trigger();
+}
+
+QByteArray exampleRoster()
+{
+    return "TST,Test Rovers,A. Manager\r\n"
+           "Keeper,3,20,GK,1\r\n"   // 1
+           "Sweeper,4,18,SW,2\r\n"  // 2
+           "Stopper,5,16,SD,3\r\n"  // 3
+           "Back,6,10,DF,4\r\n"     // 4
+           "Anchor,2,12,DM,5\r\n"   // 5
+           "Middle,7,14,MF,6\r\n"   // 6
+           "Attack,8,15,MA,7\r\n"   // 7
+           "Winger,9,11,WG,8\r\n"   // 8
+           "Striker,10,22,FW,9\r\n" // 9
+           "Utility,0,13,UT,0\r\n"  // 10
+           "Youth,1,9,MF,1\r\n";    // 11
+}
+
+QStringList items(const QComboBox *box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out.append(box->itemText(i));
+    return out;
+}
+
+QStringList items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
