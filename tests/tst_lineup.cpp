@@ -1,5 +1,385 @@
+// Marking the line-up, its ratings and totals, and the checker lights.
+#include "app/pelerror.h"
+#include "lineup/ratings.h"
 #include "support/fixture.h"
+#include "widgets/ledlight.h"
+#include "widgets/stringgrid.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void placeholder() {} };
-QTEST_MAIN(T)
+
+using namespace lineup;
+
+namespace {
+
+// A compact line-up: tokens "PLAY[*SL][/STYLE][:SUBS][@POS]", natural position
+// PLAY, SL 10 and style "n" unless given; "-" stands for an empty "Play".
+QVector<Marks> rowsOf(const QString &spec)
+{
+    QVector<Marks> rows;
+    for (QString token : spec.split(u' ', Qt::SkipEmptyParts)) {
+        Marks m{"10", "", "", "n", ""};
+        auto take = [&token](QChar sep, QString &into) {
+            const qsizetype i = token.indexOf(sep);
+            if (i >= 0) {
+                QString rest = token.mid(i + 1);
+                token.truncate(i);
+                into = rest;
+            }
+        };
+        QString pos;
+        take(u'@', pos);
+        take(u':', m.subs);
+        take(u'/', m.style);
+        take(u'*', m.skill);
+        m.play = token == "-" ? QString() : token;
+        m.pos = pos.isEmpty() ? m.play : pos;
+        rows.append(m);
+    }
+    return rows;
+}
+
+QString litLamps(const Lights &l)
+{
+    QStringList out;
+    const std::pair<const char *, Lamp> lamps[] = {{"gk", l.gk}, {"sw", l.sw},    {"df", l.df},
+                                                   {"mf", l.mf}, {"fw", l.fw},    {"11", l.starting11},
+                                                   {"subs", l.subs}, {"mf21", l.mf21}, {"fw21", l.fw21}};
+    for (const auto &[name, lamp] : lamps) {
+        if (lamp == Lamp::Off)
+            continue;
+        QString s = QString::fromLatin1(name);
+        if (lamp == Lamp::Green)
+            s += "=green";
+        else if (lamp == Lamp::Red && s == "fw21")
+            s += "=red";
+        out.append(s);
+    }
+    return out.join(u' ');
+}
+
+const QString FiveSubs = " MF:S1 DF:S2 FW:S3 GK:S4 WG:S5";
+
+QAction *styleEntry(TPelMainForm &w, const QString &position, const QString &style)
+{
+    for (QAction *a : w.PlayPopup->actions())
+        if (a->menu() && a->text() == position)
+            for (QAction *e : a->menu()->actions())
+                if (e->text() == style)
+                    return e;
+    return nullptr;
+}
+
+QAction *subEntry(TPelMainForm &w, const QString &text)
+{
+    for (QAction *a : w.SubPopup->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QRect r = grid->cellRect(col, row).translated(-grid->viewport()->pos());
+    QTest::mouseClick(grid->viewport(), button, {}, r.center());
+}
+
+void closePopups(TPelMainForm &w)
+{
+    w.PlayPopup->hide();
+    w.SubPopup->hide();
+}
+
+QString rowMarks(const StringGrid *g, int r)
+{
+    return QStringList{g->cell(5, r), g->cell(6, r), g->cell(7, r)}.join(u'|');
+}
+
+} // namespace
+
+class TestLineup : public QObject {
+    Q_OBJECT
+private slots:
+    void rating_data()
+    {
+        QTest::addColumn<int>("skill");
+        QTest::addColumn<QString>("play");
+        QTest::addColumn<QString>("pos");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("SL 10 at 0.8 gives 8") << 10 << "DF" << "SW" << "" << 8;
+        QTest::newRow("SL 10 at 0.1 gives 1") << 10 << "GK" << "MF" << "" << 1;
+        QTest::newRow("20 aggressive gives 23") << 20 << "GK" << "GK" << "a" << 23;
+        QTest::newRow("SL 15 passive gives 12") << 15 << "MF" << "MF" << "p" << 12;
+        QTest::newRow("DF 10 at MF aggressive gives 10") << 10 << "MF" << "DF" << "a" << 10;
+        QTest::newRow("10 normal to aggressive gives 12") << 10 << "FW" << "FW" << "a" << 12;
+        QTest::newRow("GK at FW rates 0") << 40 << "FW" << "GK" << "a" << 0;
+        QTest::newRow("UT at DF full fit") << 17 << "DF" << "UT" << "n" << 17;
+        QTest::newRow("SL 7 at 0.6") << 7 << "SW" << "MF" << "" << 5; // 4.2 -> 5
+        QTest::newRow("unknown style leaves rating") << 10 << "WG" << "DM" << "x" << 8;
+        QTest::newRow("unknown natural rates 0") << 30 << "DF" << "ZZ" << "n" << 0;
+    }
+    void rating()
+    {
+        QFETCH(int, skill);
+        QFETCH(QString, play);
+        QFETCH(QString, pos);
+        QFETCH(QString, style);
+        QFETCH(int, expected);
+        const auto a = assignedCodes().indexOf(play);
+        const auto n = naturalCodes().indexOf(pos);
+        QCOMPARE(lineup::rating(skill, int(a), int(n), style, Modifiers{}), expected);
+    }
+
+    void lights_data()
+    {
+        QTest::addColumn<QString>("lineup");
+        QTest::addColumn<QString>("strategy");
+        QTest::addColumn<QString>("lit");
+        QTest::newRow("no starters") << "" << "N" << "sw";
+        QTest::newRow("a complete line-up")
+            << "GK DF DF DF DF MF MF MF MF FW FW" + FiveSubs << "N" << "gk sw df mf fw 11 subs mf21 fw21=red";
+        QTest::newRow("two goalkeepers") << "GK GK" << "N" << "sw";
+        QTest::newRow("two sweepers") << "SW SW" << "N" << "";
+        QTest::newRow("six defenders") << "DF DF DF DF DF DF" << "N" << "sw";
+        QTest::newRow("one defender") << "DF" << "N" << "sw";
+        QTest::newRow("five forwards") << "FW FW FW FW FW" << "N" << "sw";
+        QTest::newRow("subs S1 S2 S3 S4 S4") << "MF:S1 DF:S2 FW:S3 GK:S4 WG:S4" << "N" << "sw";
+        QTest::newRow("six substitutes") << FiveSubs + " MF:S3" << "N" << "sw";
+        QTest::newRow("five subs") << FiveSubs << "N" << "sw subs";
+        QTest::newRow("midfield 39 against 20") << "DF DF MF*20 MF*19" << "N" << "sw df mf mf21";
+        QTest::newRow("midfield 40 against 20") << "DF DF MF*20 MF*20" << "N" << "sw df mf";
+        QTest::newRow("defence sum 0") << "DF*0 DF*0 MF MF" << "N" << "sw df mf";
+        QTest::newRow("forward sum 0") << "MF MF FW*0" << "N" << "sw mf fw";
+        QTest::newRow("forward sum 0, L") << "MF MF FW*0" << "L" << "sw mf fw fw21=green";
+        QTest::newRow("no forwards, E") << "MF" << "E" << "sw fw21=green";
+        QTest::newRow("strategy LL is not L") << "MF" << "LL" << "sw";
+        QTest::newRow("L, forwards below 2:1") << "MF MF FW" << "L" << "sw mf fw fw21=red";
+        QTest::newRow("forwards at 2:1") << "MF FW FW" << "N" << "sw fw";
+        QTest::newRow("eleven without goalkeeper") << "DF DF DF DF DF MF MF MF MF FW FW" << "N"
+                                                   << "sw df mf fw 11 mf21 fw21=red";
+        QTest::newRow("substitute whose position was removed")
+            << "MF:S1 DF:S2 FW:S3 GK:S4 -:S5" << "N" << "sw";
+        QTest::newRow("unknown substitute mark") << "MF:S1 DF:S2 FW:S3 GK:S4 WG:SX" << "N" << "sw";
+        QTest::newRow("unknown play code counts nowhere") << "GK XX" << "N" << "gk sw";
+    }
+    void lights()
+    {
+        QFETCH(QString, lineup);
+        QFETCH(QString, strategy);
+        QFETCH(QString, lit);
+        QCOMPARE(litLamps(checkLineup(computeTotals(rowsOf(lineup), Modifiers{}), strategy)), lit);
+    }
+
+    void totals()
+    {
+        // A substitute with a position adds nothing; an unknown natural code
+        // counts in his column and rates 0; an unknown mark is a substitute.
+        const Totals t = computeTotals(rowsOf("GK*20/a FW*40@GK DF@ZZ MF:S1 WG:SX XX -:S2"), Modifiers{});
+        QCOMPARE(t.count[GK], 1);
+        QCOMPARE(t.sum[GK], 23);
+        QCOMPARE(t.count[FW], 1);
+        QCOMPARE(t.sum[FW], 0);
+        QCOMPARE(t.count[DF], 1);
+        QCOMPARE(t.sum[DF], 0);
+        QCOMPARE(t.count[MF], 0);
+        QCOMPARE(t.starters, 3);
+        QCOMPARE(t.substitutes, 2);
+        QCOMPARE(t.slot, (std::array<bool, 5>{true, false, false, false, false}));
+        QVERIFY_THROWS_EXCEPTION(PelError, computeTotals(rowsOf("GK*ten"), Modifiers{}));
+    }
+
+    void defaultSubPositions()
+    {
+        const QStringList from{"UT", "SD", "DM", "MA", "GK", "SW", "DF", "MF", "WG", "FW", "QQ", ""};
+        const QStringList to{"FW", "SW", "DF", "MF", "GK", "SW", "DF", "MF", "WG", "FW", "QQ", ""};
+        for (int i = 0; i < from.size(); ++i)
+            QCOMPARE(defaultSubPosition(from.at(i)), to.at(i));
+    }
+
+    void markingThroughTheGrid()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", exampleRoster());
+        StringGrid *g = w.RosterStringGrid;
+
+        clickCell(g, 5, 1); // Keeper's "Play"
+        QVERIFY(w.PlayPopup->isVisible());
+        QCOMPARE(w.PlayPopup->defaultAction(), w.PlayDeselect);
+        styleEntry(w, "GK", "[a]ggressive")->trigger();
+        closePopups(w);
+        QCOMPARE(rowMarks(g, 1), QString("GK|a|"));
+        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("1"));
+        QCOMPARE(w.LineupTotGrid->cell(1, 2), QString("23"));
+        QVERIFY(w.valGKLed->isLit());
+        QCOMPARE(w.valGKLed->onColour(), QColor(Qt::red));
+
+        clickCell(g, 6, 1); // the "Style" cell opens the same menu
+        QVERIFY(w.PlayPopup->isVisible());
+        w.PlayDeselect->trigger();
+        closePopups(w);
+        QCOMPARE(rowMarks(g, 1), QString("||"));
+        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("0"));
+        QVERIFY(!w.valGKLed->isLit());
+
+        clickCell(g, 7, 5); // Anchor, a natural "DM" without a position
+        QVERIFY(w.SubPopup->isVisible());
+        QCOMPARE(subEntry(w, "S 3")->toolTip(), QString("3rd Sub"));
+        subEntry(w, "S 3")->trigger();
+        closePopups(w);
+        QCOMPARE(rowMarks(g, 5), QString("DF|n|S3"));
+
+        clickCell(g, 5, 9); // Striker plays "FW" aggressive, then becomes a sub
+        styleEntry(w, "FW", "[a]ggressive")->trigger();
+        closePopups(w);
+        clickCell(g, 7, 9);
+        subEntry(w, "S 3")->trigger(); // a second "S3" leaves the first in place
+        closePopups(w);
+        QCOMPARE(rowMarks(g, 9), QString("FW|a|S3"));
+        QCOMPARE(rowMarks(g, 5), QString("DF|n|S3"));
+        QCOMPARE(w.LineupTotGrid->cell(6, 1), QString("0")); // substitutes are not totalled
+
+        clickCell(g, 7, 9);
+        subEntry(w, "[deselect]")->trigger(); // a former substitute with a position starts
+        closePopups(w);
+        QCOMPARE(rowMarks(g, 9), QString("FW|a|"));
+        QCOMPARE(w.LineupTotGrid->cell(6, 1), QString("1"));
+        QCOMPARE(w.LineupTotGrid->cell(6, 2), QString("26"));
+        QVERIFY(fx.prompts.boxes.isEmpty());
+    }
+
+    void clickRules()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        StringGrid *g = w.RosterStringGrid;
+        clickCell(g, 5, 1); // no roster: nothing
+        QVERIFY(!w.PlayPopup->isVisible());
+
+        fx.openRoster("TST.ros", exampleRoster());
+        clickCell(g, 2, 3); // an "SL" cell: nothing
+        QVERIFY(!w.PlayPopup->isVisible() && !w.SubPopup->isVisible());
+        clickCell(g, 8, 3); // "Conditionals": no menu
+        QVERIFY(!w.PlayPopup->isVisible() && !w.SubPopup->isVisible());
+
+        clickCell(g, 6, 4); // select Back's "Style"
+        QVERIFY(w.PlayPopup->isVisible());
+        closePopups(w);
+        clickCell(g, 7, 0); // a header cell right of x 100: the menu for the selected row
+        QVERIFY(w.PlayPopup->isVisible());
+        styleEntry(w, "DF", "[p]assive")->trigger();
+        closePopups(w);
+        QCOMPARE(rowMarks(g, 4), QString("DF|p|"));
+
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(50, 40)); // name column, x <= 100
+        QVERIFY(!w.PlayPopup->isVisible());
+        clickCell(g, 7, 6, Qt::RightButton); // another button keeps the selection
+        QVERIFY(w.PlayPopup->isVisible());
+        QCOMPARE(g->selectedRow(), 4);
+        closePopups(w);
+    }
+
+    void newLineup_data()
+    {
+        QTest::addColumn<bool>("autoIncrease");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("off keeps match 7") << false << 6 << 6;
+        QTest::newRow("7 becomes 8") << true << 6 << 7;
+        QTest::newRow("30 stays 30") << true << 29 << 29;
+        QTest::newRow("none becomes 1") << true << -1 << 0;
+    }
+    void newLineup()
+    {
+        QFETCH(bool, autoIncrease);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        Fixture fx(autoIncrease ? "[Options]\r\nAutoIncr=1\r\n" : "");
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", "TST,Test,Boss\r\nA,2,10,GK,1,GK,n,,1,2,3\r\nB,3,10,DF,1,DF,a,S1\r\n");
+        w.UpdateLineupTotals();
+        w.MatchNoComboBox->setCurrentIndex(before);
+        w.SessionNoComboBox->setCurrentIndex(3);
+        w.HBCombo->setCurrentIndex(1);
+        w.PTakeBox->setCurrentIndex(1);
+        w.TPListBox->addItem("A");
+        w.CPListBox->addItem("OTF");
+        w.TTListBox->addItem("tactic");
+        w.TeamTacticList = QStringList{"T,>,45,L,,,"};
+        w.ChooseOppButton->setText("XYZ");
+        w.OppPlayerList = QStringList{"Adams"};
+        w.ZipListBox->addItem("TST1.txt");
+
+        w.NewLineupMenu->trigger();
+        QCOMPARE(rowMarks(w.RosterStringGrid, 1) + w.RosterStringGrid->cell(8, 1), QString("||"));
+        QCOMPARE(rowMarks(w.RosterStringGrid, 2), QString("||"));
+        QCOMPARE(w.RosterStringGrid->cell(0, 1), QString("A"));
+        QCOMPARE(w.TPListBox->count() + w.CPListBox->count() + w.TTListBox->count(), 0);
+        QCOMPARE(w.PTakeBox->currentIndex(), -1);
+        QCOMPARE(w.HBCombo->currentIndex(), -1);
+        QCOMPARE(w.SessionNoComboBox->currentIndex(), 3);
+        QCOMPARE(w.StartStrategy, QString());
+        QVERIFY(w.TeamTacticList.isEmpty());
+        QCOMPARE(w.ChooseOppButton->text(), QString("None"));
+        QVERIFY(w.OppPlayerList.isEmpty());
+        QCOMPARE(w.ZipListBox->count(), 1);
+        QCOMPARE(w.MatchNoComboBox->currentIndex(), after);
+        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("1")); // totals keep their values
+        QVERIFY(w.valGKLed->isLit());
+    }
+
+    void newLineupWithoutRosterDoesNothing()
+    {
+        Fixture fx("[Options]\r\nAutoIncr=1\r\n");
+        TPelMainForm &w = fx.start();
+        w.HBCombo->setCurrentIndex(2);
+        w.ChooseOppButton->setText("XYZ");
+        w.NewLineupMenu->trigger();
+        QCOMPARE(w.MatchNoComboBox->currentIndex(), -1);
+        QCOMPARE(w.HBCombo->currentIndex(), 2);
+        QCOMPARE(w.ChooseOppButton->text(), QString("XYZ"));
+    }
+
+    void opponent()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", exampleRoster());
+        fx.write("XYZ.ros", "\r\n\r\nXYZ,Zealots,Rival\r\nAdams,3,30,GK,5\r\n,no name\r\n\r\nBaker\r\nAdams,1,1,DF,1\r\n");
+        fx.prompts.files.enqueue(fx.path("XYZ.ros"));
+        w.ChooseOppButton->click();
+        QCOMPARE(fx.prompts.choosers.last().title, QString("Open Roster File"));
+        QCOMPARE(w.ChooseOppButton->text(), QString("XYZ"));
+        QCOMPARE(w.OppPlayerList, QStringList({"Adams", "Baker", "Adams"}));
+
+        w.ChooseOppButton->click(); // cancelled: nothing changes
+        QCOMPARE(w.OppPlayerList.size(), 3);
+
+        fx.prompts.files.enqueue(fx.path("TST.ros")); // one's own roster
+        w.ChooseOppButton->click();
+        QCOMPARE(fx.prompts.boxes.size(), 1);
+        QCOMPARE(fx.prompts.boxes.first().kind, Prompts::Kind::Warning);
+        QCOMPARE(fx.prompts.boxes.first().caption, QString("Warning"));
+        QCOMPARE(fx.prompts.boxes.first().text, QString("Choose the team you are playing AGAINST!"));
+        QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Cancel));
+        QCOMPARE(w.ChooseOppButton->text(), QString("None"));
+        QVERIFY(w.OppPlayerList.isEmpty());
+
+        fx.write("EMPTY.ros", "\r\n");
+        fx.prompts.files.enqueue(fx.path("EMPTY.ros"));
+        w.ChooseOppButton->click();
+        QCOMPARE(fx.prompts.boxes.last().text, QString("List index out of bounds (0)"));
+        QCOMPARE(w.ChooseOppButton->text(), QString("None"));
+    }
+};
+
+QTEST_MAIN(TestLineup)
 #include "tst_lineup.moc"
