@@ -25,7 +25,6 @@ int main(int argc, char *argv[])
 {
     PellmoreApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmore"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellmore.png")));
 
     TPelMainForm PelMainForm(settingsPathFor(QCoreApplication::applicationFilePath()));
     if (!PelMainForm.started())

@@ -24,6 +24,12 @@
 #include <QTabWidget>
 #include <QUrl>
 
+// The pictures are compiled into the program's static library.
+static void initResources()
+{
+    Q_INIT_RESOURCE(pellmore);
+}
+
 namespace {
 
 constexpr int DesignedWidth = 803;
@@ -64,6 +70,8 @@ QListWidget *listBox(QWidget *parent, const char *name)
 
 TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMainWindow(parent)
 {
+    initResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellmore.png")));
     setWindowTitle(QStringLiteral("Pellmore "));
     // "MS Sans Serif" 8 point: the nearest font the system has, at 11 pixels.
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -261,18 +269,18 @@ void TPelMainForm::buildMainSheet()
     LUOptionsGroupBox->setObjectName("LUOptionsGroupBox");
     QWidget *g = LUOptionsGroupBox;
     label(QStringLiteral("Session"), g, 8, 20);
-    SessionNoComboBox = dropDown(g, "SessionNoComboBox", 70, 16, 46);
-    label(QStringLiteral("Opponent"), g, 122, 20);
-    ChooseOppButton = place(new QPushButton(QStringLiteral("None"), g), 174, 15, 58, 23);
+    SessionNoComboBox = dropDown(g, "SessionNoComboBox", 78, 16, 40);
+    label(QStringLiteral("Opponent"), g, 124, 20);
+    ChooseOppButton = place(new QPushButton(QStringLiteral("None"), g), 180, 15, 52, 23);
     ChooseOppButton->setObjectName("ChooseOppButton");
     ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
     label(QStringLiteral("Match No."), g, 8, 46);
-    MatchNoComboBox = dropDown(g, "MatchNoComboBox", 70, 42, 46);
+    MatchNoComboBox = dropDown(g, "MatchNoComboBox", 78, 42, 40);
     MatchTacBtn = place(new QPushButton(QStringLiteral("Team Tactics"), g), 122, 41, 110, 23);
     MatchTacBtn->setObjectName("MatchTacBtn");
     MatchTacBtn->setToolTip(QStringLiteral("Enter Tactics for current match"));
     label(QStringLiteral("Home Bonus"), g, 8, 72);
-    HBCombo = dropDown(g, "HBCombo", 70, 68, 46);
+    HBCombo = dropDown(g, "HBCombo", 78, 68, 40);
     TTListBox = place(listBox(g, "TTListBox"), 122, 68, 110, 52);
     label(QStringLiteral("Penalty Taker"), g, 8, 98);
     PTakeBox = dropDown(g, "PTakeBox", 8, 112, 106);
