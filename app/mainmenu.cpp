@@ -31,10 +31,11 @@ void TPelMainForm::buildMenus()
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     OpenSubMenu = entry(file, "OpenSubMenu", "&Open Roster", &TPelMainForm::OpenSubMenuClick, QKeySequence("Ctrl+O"));
-    OpenLineupMenu = entry(file, "OpenLineupMenu", "Open &Lineup");
+    OpenLineupMenu = entry(file, "OpenLineupMenu", "Open &Lineup", &TPelMainForm::OpenLineupMenuClick);
     file->addSeparator();
-    SaveLineupMenu = entry(file, "SaveLineupMenu", "&Save Lineup", nullptr, QKeySequence("Ctrl+S"));
-    SaveView1 = entry(file, "SaveView1", "Save && &View", nullptr, QKeySequence("Ctrl+E"));
+    SaveLineupMenu = entry(file, "SaveLineupMenu", "&Save Lineup", &TPelMainForm::SaveLineupMenuClick,
+                           QKeySequence("Ctrl+S"));
+    SaveView1 = entry(file, "SaveView1", "Save && &View", &TPelMainForm::SaveView1Click, QKeySequence("Ctrl+E"));
     NewLineupMenu = entry(file, "NewLineupMenu", "&New Lineup", &TPelMainForm::NewLineupMenuClick,
                           QKeySequence("Ctrl+N"));
     file->addSeparator();
@@ -147,7 +148,8 @@ void TPelMainForm::buildToolbar(QWidget *body)
                            &TPelMainForm::NewLineupMenuClick);
     OpenToolbarBtn = button("OpenToolbarBtn", QStyle::SP_DialogOpenButton, "Open Roster File", 27,
                             &TPelMainForm::OpenSubMenuClick);
-    SaveToolbarBtn = button("SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup", 52, nullptr);
+    SaveToolbarBtn = button("SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup", 52,
+                            &TPelMainForm::SaveLineupMenuClick);
     HelpToolbarBtn = button("HelpToolbarBtn", QStyle::SP_DialogHelpButton, "Help on PELM", 77,
                             &TPelMainForm::HelpToolbarBtnClick);
 }

@@ -160,7 +160,7 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
     LineupTotGrid->clearSelectionShown();
     for (QLabel *l : pitchLabels)
         l->clear();
-    MainPageControl->setCurrentWidget(MainSheet);
+    showSheet(MainSheet);
     const int bidWidths[] = {50, 100, 320};
     const char *bidHeaders[] = {"LOT", "Price Bid", "Name"};
     for (int c = 0; c < 3; ++c) {
@@ -243,6 +243,10 @@ void TPelMainForm::buildPanels(QWidget *body)
         MainPageControl->addTab(w, caption);
         return w;
     };
+    connect(MainPageControl, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!programSwitch)
+            runGuarded([&] { MainPageControlChange(index); });
+    });
     MainSheet = sheet("MainSheet", "Pellmore");
     LineupSheet = sheet("LineupSheet", "Lineup Viewer");
     AuctionSheet = sheet("AuctionSheet", "Auction Bids");

@@ -136,6 +136,17 @@ public:
     void NewLineupMenuClick();
     void UpdateLineupTotals();
 
+    // The line-up file and its viewer.
+    void SaveLineupMenuClick();
+    void SaveView1Click();
+    void OpenLineupMenuClick();
+    void ApplyLineup(const QStringList &lines);
+    void MainPageControlChange(int index);
+    QString lineupPath() const;
+
+    // The list of files to zip, kept sorted without regard to case.
+    void AddToZipList(const QString &path);
+
     // Path of a file in the working directory.
     QString pathFor(const QString &fileName) const;
 
@@ -154,6 +165,9 @@ private:
     void fillNumberBox(QComboBox *box, int from, int to);
     QString openRosterFile(); // chooser of Open Roster and the opponent
     void handle(void (TPelMainForm::*handler)());
+    bool saveLineup(); // true when the file was written
+    void showSheet(QWidget *sheet); // a switch by the program, not the user
+    bool programSwitch = false;
 
     QColor windowColour;
     HelpWindow *helpWindow = nullptr;

@@ -1,0 +1,426 @@
+// The line-up file: Save Lineup, Open Lineup, applying a file, Save & View
+// and the Lineup Viewer sheet.
+#include "lineup/lineupfile.h"
+#include "support/fixture.h"
+#include "widgets/stringgrid.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// A squad whose roster lines carry a complete line-up in their mark fields.
+const QByteArray MarkedRoster = "TST,Test Rovers,A. Manager\r\n"
+                                "Keeper,3,20,GK,1,GK,n\r\n"
+                                "Sweeper,4,18,SW,2,SW,a\r\n"
+                                "Stopper,5,16,SD,3,DF,n\r\n"
+                                "Back,6,10,DF,4,DF,p\r\n"
+                                "Anchor,2,12,DM,5,DF,n\r\n"
+                                "Middle,7,14,MF,6,MF,a\r\n"
+                                "Attack,8,15,MA,7,MF,n\r\n"
+                                "Winger,9,11,WG,8,WG,n\r\n"
+                                "Striker,10,22,FW,9,FW,a\r\n"
+                                "Utility,0,13,UT,0,FW,n\r\n"
+                                "Youth,1,9,MF,1,MF,p\r\n"
+                                "Ren\xe9,3,10,DF,1,DF,n,S2\r\n"
+                                "Sub1,2,10,MF,1,MF,n,S1\r\n"
+                                "Sub3,2,10,FW,1,FW,a,S3\r\n"
+                                "Sub4,2,10,GK,1,GK,n,S4\r\n"
+                                "Sub5,2,10,WG,1,WG,p,S5\r\n"
+                                "Bench,4,10,DF,1\r\n";
+
+const QString KeeperOrders = "Adams,,T,>=,45,D,a,,,,,,,,,,,,,,,,,,,"; // 26 fields
+const QStringList Tactics{"G,>,1,T,>,60,D", "G,<,0,T,>=,75,A", "T,>,30,,,,P", "G,=,0,,,,N", "G,<=,-2,T,<,80,L"};
+
+const QByteArray E25(25, ',');
+
+QByteArray expectedFile()
+{
+    return "5,L,G,>,1,T,>,60,D,G,<,0,T,>=,75,A,T,>,30,,,,P,G,=,0,,,,N,G,<=,-2,T,<,80,L\r\n"
+           "OTF,Back,,,Youth,Utility,,,Striker\r\n"
+           "GK,Keeper,n,Adams,,T,>=,45,D,a,,,,,,,,,,,,,,,,,,,\r\n"
+           "SW,Sweeper,a," + E25 + "\r\n"
+           "DF,Stopper,n," + E25 + "\r\n"
+           "DF,Back,p," + E25 + "\r\n"
+           "DF,Anchor,n," + E25 + "\r\n"
+           "MF,Middle,a," + E25 + "\r\n"
+           "MF,Attack,n," + E25 + "\r\n"
+           "WG,Winger,n," + E25 + "\r\n"
+           "FW,Striker,a," + E25 + "\r\n"
+           "FW,Utility,n," + E25 + "\r\n"
+           "MF,Youth,p," + E25 + "\r\n"
+           "MF,Sub1,n," + E25 + "\r\n"
+           "DF,Ren\xe9,n," + E25 + "\r\n"
+           "FW,Sub3,a," + E25 + "\r\n"
+           "GK,Sub4,n," + E25 + "\r\n"
+           "WG,Sub5,p," + E25 + "\r\n"
+           ",\r\n";
+}
+
+void select(QComboBox *box, const QString &text)
+{
+    box->setCurrentIndex(box->findText(text));
+}
+
+// Opens the marked roster and fills in every order of a match.
+void prepareFullLineup(Fixture &fx)
+{
+    TPelMainForm &w = fx.form();
+    fx.openRoster("TST.ros", MarkedRoster);
+    w.RosterStringGrid->setCell(8, 1, KeeperOrders);
+    w.StartStrategy = "L";
+    w.TeamTacticList = Tactics;
+    select(w.HBCombo, "5");
+    select(w.MatchNoComboBox, "3");
+    select(w.PTakeBox, "Striker");
+    w.CPListBox->addItems({"OTF", "Back"});
+    w.TPListBox->addItems({"Youth", "Utility"});
+}
+
+QByteArray lineupOf(const QByteArray &line1, const QByteArray &line2, const QList<QByteArray> &players)
+{
+    QByteArray f = line1 + "\r\n" + line2 + "\r\n";
+    for (const QByteArray &p : players)
+        f += p + "\r\n";
+    return f + ",\r\n";
+}
+
+// Sixteen player lines: eleven starters then five substitutes.
+QList<QByteArray> players(const QList<QByteArray> &starters)
+{
+    QList<QByteArray> out = starters;
+    while (out.size() < 11)
+        out.append("MF,Nobody," + QByteArray::number(out.size()) + E25.mid(1) + ",");
+    for (const char *s : {"MF,Sub1,n", "DF,Ren\xe9,n", "FW,Sub3,a", "GK,Sub4,n", "WG,Sub5,p"})
+        out.append(QByteArray(s) + "," + E25);
+    return out;
+}
+
+} // namespace
+
+class TestLineupFile : public QObject {
+    Q_OBJECT
+private slots:
+    void savesTheLeaguesFormat()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        w.SaveLineupMenu->trigger();
+        QCOMPARE(fx.prompts.texts(), QStringList({"TST3.txt has been created"}));
+        QCOMPARE(fx.prompts.boxes.first().caption, QString("Lineup Saved"));
+        QCOMPARE(fx.read("TST3.txt"), expectedFile());
+        QCOMPARE(items(w.ZipListBox), QStringList({"TST3.txt"}));
+
+        fx.prompts.answers.enqueue(Prompts::Yes); // replace: listed a second time
+        w.SaveLineupMenu->trigger();
+        QCOMPARE(fx.prompts.boxes.at(1).text, QString("File exits. Replace it?"));
+        QCOMPARE(fx.prompts.boxes.at(1).caption, QString("Confirm"));
+        QCOMPARE(items(w.ZipListBox), QStringList({"TST3.txt", "TST3.txt"}));
+    }
+
+    void savedOpenedAndSavedAgainIsIdentical()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        w.SaveLineupMenu->trigger();
+        w.NewLineupMenu->trigger();
+        select(w.MatchNoComboBox, "9");
+        fx.prompts.files.enqueue(fx.path("TST3.txt"));
+        w.OpenLineupMenu->trigger();
+        QCOMPARE(fx.prompts.choosers.last().title, QString("Open Lineup"));
+        QCOMPARE(fx.prompts.choosers.last().filters, QString("Lineup files|*.txt|All Files (*.*)|*.*"));
+        QCOMPARE(w.MatchNoComboBox->currentText(), QString("3"));
+        QCOMPARE(w.HBCombo->currentText(), QString("5"));
+        QCOMPARE(w.PTakeBox->currentText(), QString("Striker"));
+        QCOMPARE(w.StartStrategy, QString("L"));
+        QCOMPARE(w.TeamTacticList, Tactics);
+        QCOMPARE(items(w.CPListBox), QStringList({"OTF", "Back"}));
+        QCOMPARE(items(w.TPListBox), QStringList({"Youth", "Utility"}));
+        QCOMPARE(w.RosterStringGrid->cell(8, 1), KeeperOrders);
+        QCOMPARE(w.RosterStringGrid->cell(7, 12), QString("S2"));
+        QCOMPARE(w.RosterStringGrid->cell(5, 17), QString()); // Bench
+        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("1"));  // totals recomputed
+
+        const QByteArray first = fx.read("TST3.txt");
+        QFile::remove(fx.path("TST3.txt"));
+        w.SaveLineupMenu->trigger();
+        QCOMPARE(fx.read("TST3.txt"), first);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("play");
+        QTest::addColumn<QString>("subs");
+        QTest::addColumn<QString>("message");
+        const QString starters = "You need 11 starting players, Lineup not saved";
+        const QString subs = "You need 5 substitutes, Lineup not saved";
+        QTest::newRow("10 starters") << 11 << "" << "" << starters;
+        QTest::newRow("12 starters") << 17 << "DF" << "" << starters;
+        QTest::newRow("12 starters and 4 subs") << 16 << "WG" << "" << starters;
+        QTest::newRow("four substitutes") << 16 << "" << "S5" << subs;
+        QTest::newRow("two S2 and no S4") << 15 << "GK" << "S2" << subs;
+        QTest::newRow("a mark that names no slot") << 16 << "WG" << "S6" << subs;
+    }
+    void refusals()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, play);
+        QFETCH(QString, subs);
+        QFETCH(QString, message);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        w.StartStrategy.clear();
+        w.RosterStringGrid->setCell(5, row, play);
+        w.RosterStringGrid->setCell(7, row, subs);
+        w.SaveLineupMenu->trigger();
+        QCOMPARE(fx.prompts.texts(), QStringList({message}));
+        QCOMPARE(fx.prompts.boxes.first().caption, QString("Invalid Lineup"));
+        QVERIFY(!QFile::exists(fx.path("TST3.txt")));
+        QCOMPARE(w.ZipListBox->count(), 0);
+        QCOMPARE(w.StartStrategy, QString("N")); // set even when refused
+    }
+
+    void noMatchSelectedAndDeclinedReplace()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        w.MatchNoComboBox->setCurrentIndex(-1);
+        w.HBCombo->setCurrentIndex(-1);
+        fx.write("TST1.txt", "old");
+        fx.prompts.answers.enqueue(Prompts::No);
+        w.SaveLineupMenu->trigger();
+        QCOMPARE(fx.prompts.texts(), QStringList({"File exits. Replace it?", "Lineup not saved"}));
+        QCOMPARE(fx.prompts.boxes.at(1).caption, QString("Pellmore"));
+        QCOMPARE(fx.read("TST1.txt"), QByteArray("old"));
+        QCOMPARE(w.ZipListBox->count(), 0);
+
+        fx.prompts.answers.enqueue(Prompts::Yes);
+        w.SaveLineupMenu->trigger();
+        QVERIFY(fx.read("TST1.txt").startsWith("3,L,")); // no home bonus selected: "3"
+    }
+
+    void failedSavesLeaveOldFileAndListNothing()
+    {
+        Fixture fx("[Options]\r\nWorkingDir=" + QDir::tempPath().toUtf8() + "/no-such-pellmore-folder/\r\n");
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        w.SaveLineupMenu->trigger();
+        QCOMPARE(fx.prompts.boxes.size(), 1);
+        QCOMPARE(fx.prompts.boxes.first().caption, QString("Pellmore"));
+        QVERIFY(fx.prompts.boxes.first().text.startsWith("Cannot write " + w.workingDir + "TST3.txt: "));
+        QCOMPARE(w.ZipListBox->count(), 0);
+
+        w.workingDir.clear();
+        fx.write("TST3.txt", "old");
+        w.RosterStringGrid->setCell(0, 2, QString::fromUtf8("\u0141ukasz")); // not in Windows-1252
+        fx.prompts.answers.enqueue(Prompts::Yes);
+        w.SaveLineupMenu->trigger();
+        QVERIFY(fx.prompts.boxes.last().text.contains(QString::fromUtf8("\"\u0141\"")));
+        QCOMPARE(fx.read("TST3.txt"), QByteArray("old"));
+        QCOMPARE(w.ZipListBox->count(), 0);
+    }
+
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("abbreviation");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("match");
+        QTest::newRow("ABC3.txt") << "/x/ABC3.txt" << "ABC" << true << 3;
+        QTest::newRow("ABC12.txt") << "/x/y/ABC12.txt" << "ABC" << true << 12;
+        QTest::newRow("AB3.txt") << "AB3.txt" << "AB" << true << 3;
+        QTest::newRow("ABCD12.txt") << "ABCD12.txt" << "ABCD" << true << 1;
+        QTest::newRow("ABC.txt") << "ABC.txt" << "AB" << false << 0;
+        QTest::newRow("ABCD.txt") << "ABCD.txt" << "ABC" << false << 0;
+    }
+    void fileNames()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, abbreviation);
+        QFETCH(bool, valid);
+        QFETCH(int, match);
+        const lineup::LineupName n = lineup::parseLineupName(path);
+        QCOMPARE(n.abbreviation, abbreviation);
+        QCOMPARE(n.matchValid, valid);
+        QCOMPARE(n.match, match);
+    }
+
+    void openRefusesWrongLineCounts_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("valid");
+        const QByteArray good = lineupOf("5,N" + QByteArray(35, ','), ",,,,,,,,", players({}));
+        QTest::newRow("19 lines") << good << true;
+        QTest::newRow("last CR LF missing") << good.chopped(2) << true;
+        QTest::newRow("20 lines") << good + "\r\n" << false;
+        QTest::newRow("18 lines") << good.mid(good.indexOf('\n') + 1) << false;
+    }
+    void openRefusesWrongLineCounts()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, valid);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", MarkedRoster);
+        fx.write("TST7.txt", file);
+        fx.prompts.files.enqueue(fx.path("TST7.txt"));
+        w.OpenLineupMenu->trigger();
+        if (valid) {
+            QVERIFY(fx.prompts.boxes.isEmpty());
+            QCOMPARE(w.MatchNoComboBox->currentText(), QString("7"));
+        } else {
+            QCOMPARE(fx.prompts.texts(), QStringList({"Not a valid Lineup file"}));
+            QCOMPARE(fx.prompts.boxes.first().caption, QString("Lineup Error"));
+            QCOMPARE(w.MatchNoComboBox->currentIndex(), -1);
+            QCOMPARE(w.StartStrategy, QString("N"));
+        }
+    }
+
+    void applyEdgeCases()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", MarkedRoster);
+        select(w.HBCombo, "6");
+        w.RosterStringGrid->setCell(8, 2, "kept");
+        // Home bonus out of range, tactics in groups 2 and 4, a penalty
+        // taker and a player who are not in the roster.
+        const QByteArray line1 = "12,E,,,,,,,,G,>,1,,,,D,,,,,,,,T,<,80,,,,A,,,,,,,";
+        const QByteArray file = lineupOf(line1, "OTF,,SET,,Youth,,,,Stranger",
+                                         players({"GK,Stranger,n," + E25, "SW,Sweeper,a," + E25}));
+        fx.write("ABC.txt", file);
+        fx.prompts.files.enqueue(fx.path("ABC.txt"));
+        w.OpenLineupMenu->trigger();
+        QCOMPARE(fx.prompts.texts(), QStringList({"OpenLineup error (reading Match No)EConvertError"}));
+        QCOMPARE(fx.prompts.boxes.first().caption, QString("Error"));
+        QCOMPARE(w.MatchNoComboBox->currentText(), QString("1"));
+        QCOMPARE(w.HBCombo->currentText(), QString("6"));
+        QCOMPARE(w.StartStrategy, QString("E"));
+        QCOMPARE(w.TeamTacticList, QStringList({"G,>,1,,,,D", "T,<,80,,,,A"}));
+        QCOMPARE(items(w.CPListBox), QStringList({"OTF", "SET"}));
+        QCOMPARE(items(w.TPListBox), QStringList({"Youth"}));
+        QCOMPARE(w.PTakeBox->currentIndex(), -1);
+        QCOMPARE(w.RosterStringGrid->cell(0, 1), QString("Keeper")); // no row for Stranger
+        QCOMPARE(w.RosterStringGrid->cell(8, 2), QString("kept")); // empty conditional keeps the cell
+        QCOMPARE(w.StartersListBox->item(0)->text(), "GK Stranger n       " + QString(26, u' '));
+        QCOMPARE(w.TeamInfListBox->item(8)->text(), QString("PK: Stranger"));
+
+        fx.write("TST4.txt", lineupOf("x,N", "", players({})));
+        fx.prompts.files.enqueue(fx.path("TST4.txt"));
+        w.OpenLineupMenu->trigger();
+        QCOMPARE(fx.prompts.texts().last(), QString("OpenLineup error EConvertError"));
+        QCOMPARE(w.HBCombo->currentText(), QString("6"));
+        QVERIFY(w.TeamTacticList.isEmpty());
+    }
+
+    void openLoadsTheTeamsRoster()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.write("TST3.txt", expectedFile());
+        fx.prompts.files.enqueue(fx.path("TST3.txt"));
+        w.OpenLineupMenu->trigger(); // no roster: TST.ros is missing
+        QCOMPARE(fx.prompts.texts(), QStringList({"Cannot open file TST.ros."}));
+        QVERIFY(w.AbbLabel->text().isEmpty());
+        QCOMPARE(w.MatchNoComboBox->currentIndex(), -1);
+
+        fx.write("TST.ros", MarkedRoster);
+        fx.prompts.files.enqueue(fx.path("TST3.txt"));
+        w.OpenLineupMenu->trigger();
+        QCOMPARE(w.AbbLabel->text(), QString("TST"));
+        QCOMPARE(w.RosterStringGrid->rows(), 18);
+        QCOMPARE(w.RosterStringGrid->cell(8, 1), KeeperOrders);
+        QCOMPARE(w.MatchNoComboBox->currentText(), QString("3"));
+    }
+
+    void viewer()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        w.SaveView1->trigger();
+        QCOMPARE(w.MainPageControl->currentWidget(), w.LineupSheet);
+        QVERIFY(w.validPanel->isHidden());
+        QCOMPARE(items(w.TeamInfListBox),
+                 QStringList({"HomeBonus: 5            Starting Tactic: L",
+                              "Conditional Tactic #1      G  >  1  T  >  60  D",
+                              "Conditional Tactic #2      G  <  0  T  >=  75  A",
+                              "Conditional Tactic #3      T  >  30        P",
+                              "Conditional Tactic #4      G  =  0        N",
+                              "Conditional Tactic #5      G  <=  -2  T  <  80  L", "CP:  OTF  Back    ",
+                              "TP:  Youth  Utility    ", "PK: Striker"}));
+        QCOMPARE(w.StartersListBox->count(), 11);
+        QCOMPARE(w.StartersListBox->item(0)->text(),
+                 "GK Keeper n       Adams  T >= 45 D a " + QString(19, u' '));
+        QCOMPARE(w.SubsListBox->item(1)->text(), QString::fromUtf8("S2: DF Ren\u00e9 n       ") + QString(26, u' '));
+        QCOMPARE(w.pitchLabels[0]->text(), QString("Keeper"));
+        QCOMPARE(w.pitchLabels[6]->text(), QString()); // three defenders: DF4, DF5 empty
+
+        w.MainPageControl->setCurrentWidget(w.MainSheet); // as the user picks it
+        QVERIFY(!w.validPanel->isHidden());
+    }
+
+    void viewerWithoutTacticsAndPitchSlots()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", MarkedRoster);
+        QList<QByteArray> starters;
+        for (const char *s : {"GK,One,n", "GK,Two,n", "WG,W1,n", "WG,W2,n", "WG,W3,n", "FW,F1,n", "FW,F2,n",
+                              "FW,F3,n", "FW,F4,n", "FW,F5,n", "XX,Odd,n"})
+            starters.append(QByteArray(s) + "," + E25);
+        const QByteArray file = lineupOf("4,N" + QByteArray(35, ','), ",,,,,,,,", players(starters));
+        fx.write("TST2.txt", file);
+        fx.prompts.files.enqueue(fx.path("TST2.txt"));
+        w.OpenLineupMenu->trigger();
+        QCOMPARE(w.TeamInfListBox->count(), 9);
+        QCOMPARE(w.TeamInfListBox->item(0)->text(), QString("HomeBonus: 4            Starting Tactic: N"));
+        QCOMPARE(w.TeamInfListBox->item(3)->text(), "Conditional Tactic #3      " + QString(12, u' '));
+        QCOMPARE(w.TeamInfListBox->item(6)->text(), QString("CP:        "));
+        QCOMPARE(w.TeamInfListBox->item(8)->text(), QString("PK: "));
+        QStringList pitch;
+        for (QLabel *l : w.pitchLabels)
+            pitch.append(l->text());
+        QCOMPARE(pitch, QStringList({"Two", "", "", "", "", "", "", "", "", "", "", "", "W1", "W2", "W3", "",
+                                     "F1", "F2", "F3", "F4"}));
+        QCOMPARE(w.MainPageControl->currentWidget(), w.MainSheet); // Open Lineup stays on the sheet
+    }
+
+    void saveAndViewAfterRefusalAppliesNothing()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        prepareFullLineup(fx);
+        fx.write("TST3.txt", expectedFile());
+        w.RosterStringGrid->setCell(5, 11, ""); // ten starters
+        w.SaveView1->trigger();
+        QCOMPARE(fx.prompts.texts(), QStringList({"You need 11 starting players, Lineup not saved"}));
+        QCOMPARE(w.RosterStringGrid->cell(5, 11), QString());
+        QCOMPARE(w.MainPageControl->currentWidget(), w.MainSheet);
+        QCOMPARE(w.StartersListBox->count(), 0);
+    }
+
+    void zipSheetRemovesExactRepeats()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        for (const char *p : {"b.txt", "A.txt", "a.txt", "b.txt", "a.txt", "C.txt"})
+            w.AddToZipList(p);
+        QCOMPARE(items(w.ZipListBox), QStringList({"A.txt", "a.txt", "a.txt", "b.txt", "b.txt", "C.txt"}));
+        w.MainPageControl->setCurrentWidget(w.SummarySheet);
+        QCOMPARE(items(w.ZipListBox), QStringList({"A.txt", "a.txt", "b.txt", "C.txt"}));
+        QVERIFY(w.validPanel->isHidden());
+    }
+};
+
+QTEST_MAIN(TestLineupFile)
+#include "tst_lineupfile.moc"
