@@ -51,11 +51,13 @@ void TPelMainForm::buildMenus()
     int i = 0;
     for (QAction *a : {Size640, Size800, Size1024, SizeCustom}) {
         a->setCheckable(true);
-        a->setData(tags[i++]);
+        const int tag = tags[i++];
+        a->setData(tag);
+        connect(a, &QAction::triggered, this, [this, tag] { runGuarded([&] { changePageSize(tag); }); });
     }
 
     QMenu *configure = options->addMenu(QStringLiteral("Configure"));
-    MenuAutoIncr = entry(configure, "MenuAutoIncr", "Auto Increase");
+    MenuAutoIncr = entry(configure, "MenuAutoIncr", "Auto Increase", &TPelMainForm::MenuAutoIncrClick);
     MenuAutoIncr->setCheckable(true);
     QMenu *steps = configure->addMenu(QStringLiteral("Set Time Steps"));
     TimeStepDefault = entry(steps, "TimeStepDefault", "Default");
@@ -69,15 +71,20 @@ void TPelMainForm::buildMenus()
     }
     Mins15On->setData(151);
     Mins15Off->setData(152);
+    for (QAction *a : {Mins15On, Mins15Off})
+        connect(a, &QAction::triggered, this, [this, a] { runGuarded([&] { SetTimeStep(a); }); });
     QMenu *colours = configure->addMenu(QStringLiteral("Colour Scheme"));
     ColourOriginal = entry(colours, "ColourOriginal", "Original");
     ColourChoose = entry(colours, "ColourChoose", "Choose");
     ColourSystem = entry(colours, "ColourSystem", "System");
+    for (QAction *a : {ColourOriginal, ColourChoose, ColourSystem})
+        connect(a, &QAction::triggered, this, [this, a] { runGuarded([&] { ColourSchemeClick(a); }); });
     MenuCoachFilt = entry(configure, "MenuCoachFilt", "Coaching Filter", &TPelMainForm::MenuCoachFiltClick);
     configure->addSeparator();
-    AdminTasks = entry(configure, "AdminTasks", "Admin Tasks");
+    AdminTasks = entry(configure, "AdminTasks", "Admin Tasks", &TPelMainForm::AdminTasksClick);
     options->addSeparator();
-    MenuSelectDirectory = entry(options, "MenuSelectDirectory", "User Directory");
+    MenuSelectDirectory =
+        entry(options, "MenuSelectDirectory", "User Directory", &TPelMainForm::MenuSelectDirectoryClick);
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
     HelpContents = entry(help, "HelpContents", "&Contents", &TPelMainForm::HelpToolbarBtnClick);

@@ -86,7 +86,7 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMain
     buildMenus();
     buildPopups();
     buildToolbar(body);
-    resize(DesignedWidth, DesignedHeight);
+    setOuterSize({DesignedWidth, DesignedHeight});
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FormCreate(settingsPath);
@@ -133,12 +133,12 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
         rosterFolder = workingDir;
 
     // The stored size preset; the settings are not written at start-up.
-    switch (ini.readInteger("Options", "ScreenRes", 0)) {
-    case 640: resize(638, 400); Size640->setChecked(true); break;
-    case 800: resize(796, 512); Size800->setChecked(true); break;
-    case 1024: resize(1020, 680); Size1024->setChecked(true); break;
+    switch (const int preset = ini.readInteger("Options", "ScreenRes", 0)) {
+    case 640:
+    case 800:
+    case 1024: setOuterSize(presetSize(preset)); sizeEntry(preset)->setChecked(true); break;
     case 999:
-        resize(ini.readInteger("Options", "XRes", 796), ini.readInteger("Options", "YRes", 512));
+        setOuterSize({ini.readInteger("Options", "XRes", 796), ini.readInteger("Options", "YRes", 512)});
         SizeCustom->setChecked(true);
         break;
     default: break;
@@ -167,6 +167,11 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
         AuctionStringGrid->setColumnWidth(c, bidWidths[c]);
         AuctionStringGrid->setCell(c, 0, QString::fromLatin1(bidHeaders[c]));
     }
+}
+
+QString TPelMainForm::pathFor(const QString &fileName) const
+{
+    return workingDir + fileName;
 }
 
 void TPelMainForm::fillNumberBox(QComboBox *box, int from, int to)
@@ -234,7 +239,7 @@ void TPelMainForm::buildPanels(QWidget *body)
     MainPageControl->setObjectName("MainPageControl");
     MainPageControl->setTabPosition(QTabWidget::South);
     MainPageControl->setStyleSheet(
-        "QTabBar::tab { height: 25px; padding: 0 10px; color: white; background: #3a5a8a; }"
+        "QTabBar::tab { height: 25px; padding: 0 6px; color: white; background: #3a5a8a; }"
         "QTabBar::tab:selected { background: #1f3d6b; }"
         "QTabBar::tab:hover { background: #5c85c4; }");
     auto sheet = [this](const char *name, const QString &caption) {
@@ -243,15 +248,15 @@ void TPelMainForm::buildPanels(QWidget *body)
         MainPageControl->addTab(w, caption);
         return w;
     };
-    connect(MainPageControl, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!programSwitch)
-            runGuarded([&] { MainPageControlChange(index); });
-    });
     MainSheet = sheet("MainSheet", "Pellmore");
     LineupSheet = sheet("LineupSheet", "Lineup Viewer");
     AuctionSheet = sheet("AuctionSheet", "Auction Bids");
     PressSheet = sheet("PressSheet", "Press Statement");
     SummarySheet = sheet("SummarySheet", "Zip Orders");
+    connect(MainPageControl, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!programSwitch)
+            runGuarded([&] { MainPageControlChange(index); });
+    });
 }
 
 void TPelMainForm::buildMainSheet()
@@ -416,81 +421,4 @@ void TPelMainForm::buildOrderSheets()
     ZipBtn->setObjectName("ZipBtn");
     label(QStringLiteral("Double click on a file in the list to remove it from the orders."), SummarySheet, 12,
           385);
-}
-
-QString TPelMainForm::pathFor(const QString &fileName) const
-{
-    return workingDir + fileName;
-}
-
-QSize TPelMainForm::outerSize() const
-{
-    return isVisible() ? frameGeometry().size() : size();
-}
-
-void TPelMainForm::ApplyColour(int colourValue)
-{
-    windowColour = fromWinColour(colourValue, QApplication::palette());
-    setBackground(this, windowColour);
-    RosterStringGrid->setFixedColour(windowColour);
-    LineupTotGrid->setFixedColour(windowColour);
-    AuctionStringGrid->setFixedColour(windowColour);
-    for (QWidget *b : {static_cast<QWidget *>(ChooseOppButton), static_cast<QWidget *>(MatchTacBtn),
-                       static_cast<QWidget *>(SaveBidsBtn), static_cast<QWidget *>(SavePressBtn),
-                       static_cast<QWidget *>(AddZipListBtn), static_cast<QWidget *>(ZipBtn)})
-        setButtonColour(b, windowColour);
-}
-
-void TPelMainForm::ArrangeControls()
-{
-    const QSize outer = outerSize();
-    const int frameW = outer.width() - width(), frameH = outer.height() - height();
-    int W = outer.width(), H = outer.height();
-    if (H > 480) {
-        RosterStringGrid->resize(RosterStringGrid->width(), H - 170);
-        MainPageControl->resize(MainPageControl->width(), H - 103);
-        const int P = MainPageControl->height();
-        TeamInfListBox->resize(TeamInfListBox->width(), P / 5);
-        StartersLabel->move(StartersLabel->x(), TeamInfListBox->height() + 25);
-        StartersListBox->setGeometry(StartersListBox->x(), StartersLabel->y() + 18, StartersListBox->width(), P / 3);
-        SubsLabel->move(SubsLabel->x(), StartersListBox->y() + StartersListBox->height() + 10);
-        SubsListBox->setGeometry(SubsListBox->x(), SubsLabel->y() + 18, SubsListBox->width(), P / 5);
-    } else {
-        H = 480;
-        resize(width(), H - frameH);
-        RosterStringGrid->resize(RosterStringGrid->width(), 315);
-        MainPageControl->resize(MainPageControl->width(), 373);
-        TeamInfListBox->resize(TeamInfListBox->width(), 65);
-        StartersLabel->move(StartersLabel->x(), 90);
-        StartersListBox->setGeometry(StartersListBox->x(), 115, StartersListBox->width(), 125);
-        SubsLabel->move(SubsLabel->x(), 250);
-        SubsListBox->setGeometry(SubsListBox->x(), 270, SubsListBox->width(), 55);
-    }
-    int listWidth, pitchWidth;
-    if (W > 680) {
-        RosterStringGrid->resize(W - 285, RosterStringGrid->height());
-        MainPageControl->resize(W - 10, MainPageControl->height());
-        LUOptionsGroupBox->move(W - 279, LUOptionsGroupBox->y());
-        LUTotalsGroupBox->move(W - 279, LUTotalsGroupBox->y());
-        infoPanel->resize(275, infoPanel->height());
-        validPanel->move(380, validPanel->y());
-        listWidth = W / 2 - 50;
-        pitchWidth = 380;
-    } else {
-        W = 680;
-        resize(W - frameW, height());
-        RosterStringGrid->resize(390, RosterStringGrid->height());
-        MainPageControl->resize(667, MainPageControl->height());
-        LUOptionsGroupBox->move(395, LUOptionsGroupBox->y());
-        LUTotalsGroupBox->move(395, LUTotalsGroupBox->y());
-        validPanel->move(362, validPanel->y());
-        infoPanel->resize(255, infoPanel->height());
-        listWidth = 280;
-        pitchWidth = 340;
-    }
-    for (QListWidget *l : {TeamInfListBox, StartersListBox, SubsListBox})
-        l->resize(listWidth, l->height());
-    // The pitch panel stays aligned to the right edge of its sheet.
-    const int sheetWidth = MainPageControl->width() - 8;
-    pitchPanel->setGeometry(sheetWidth - pitchWidth, pitchPanel->y(), pitchWidth, pitchPanel->height());
 }

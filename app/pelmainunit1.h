@@ -113,8 +113,19 @@ public:
     void HelpToolbarBtnClick();
     void About1Click();
     void ExitMenuClick();
-    void ApplyColour(int colourValue);
+    // Display options.
+    void changePageSize(int tag);
     void ArrangeControls();
+    void ApplyWindowShape();
+    void ApplyColour(int colourValue);
+    void ColourSchemeClick(QAction *entry);
+    void SetTimeStep(QAction *entry);
+    void MenuAutoIncrClick();
+    QColor colour() const { return windowColour; }
+
+    // League administration and the working directory.
+    void AdminTasksClick();
+    void MenuSelectDirectoryClick();
 
     // Roster.
     void OpenSubMenuClick();
@@ -152,6 +163,12 @@ public:
 
     // The window's outer size (the frame included where there is one).
     QSize outerSize() const;
+    void setOuterSize(QSize size);
+    static QSize presetSize(int tag);
+    QAction *sizeEntry(int tag) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate(const QString &settingsPath);
@@ -168,6 +185,7 @@ private:
     bool saveLineup(); // true when the file was written
     void showSheet(QWidget *sheet); // a switch by the program, not the user
     bool programSwitch = false;
+    QSize pendingSize; // a size the program set, whose resize event is its own
 
     QColor windowColour;
     HelpWindow *helpWindow = nullptr;

@@ -1,0 +1,155 @@
+#include "app/changeseasonlengthunit.h"
+#include "app/inistore.h"
+#include "app/pelmainunit1.h"
+#include "app/prompts.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+QLabel *text(const QString &t, QWidget *parent, int x, int y)
+{
+    auto *l = new QLabel(t, parent);
+    l->move(x, y);
+    return l;
+}
+
+QDoubleSpinBox *modifierField(QWidget *parent, int x, int y)
+{
+    auto *f = new QDoubleSpinBox(parent);
+    f->setDecimals(2);
+    f->setRange(0.0, 5.0);
+    f->setSingleStep(0.05);
+    f->setGeometry(x, y, 60, 22);
+    return f;
+}
+
+// A whole number above 0, else the fallback.
+int seasonLength(const QString &text, int fallback)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok && n > 0 ? n : fallback;
+}
+
+} // namespace
+
+TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(parent), settings(store)
+{
+    setWindowTitle(QStringLiteral("League Administration Options"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(430, 340);
+
+    auto *season = new QGroupBox(QStringLiteral("Season Length"), this);
+    season->setGeometry(8, 8, 414, 80);
+    text(QStringLiteral("Set the length of the season to"), season, 10, 24);
+    MatchNumEdit = new QLineEdit(season);
+    MatchNumEdit->setMaxLength(2);
+    MatchNumEdit->setGeometry(190, 20, 30, 22);
+    text(QStringLiteral("matches and"), season, 226, 24);
+    SessNumEdit = new QLineEdit(season);
+    SessNumEdit->setMaxLength(2);
+    SessNumEdit->setGeometry(300, 20, 30, 22);
+    text(QStringLiteral("sessions"), season, 336, 24);
+    text(QStringLiteral("This alters the value ranges used for the Session and Match No. boxes."), season, 10, 52);
+
+    auto *bonus = new QGroupBox(QStringLiteral("Change Home Bonus "), this);
+    bonus->setGeometry(8, 94, 414, 100);
+    text(QStringLiteral("Set the Home Bonus range"), bonus, 10, 22);
+    text(QStringLiteral("from a minimum of"), bonus, 10, 46);
+    HBminEdit = new QSpinBox(bonus);
+    HBminEdit->setRange(0, 99);
+    HBminEdit->setGeometry(120, 42, 50, 22);
+    text(QStringLiteral("to a maximum of"), bonus, 180, 46);
+    HBmaxEdit = new QSpinBox(bonus);
+    HBmaxEdit->setRange(0, 99);
+    HBmaxEdit->setGeometry(280, 42, 50, 22);
+    text(QStringLiteral("This will set the Home Bonus range that PELM uses.\n"
+                        "Ensure you know what range is used by your league."),
+         bonus, 10, 68);
+
+    auto *modifiers = new QGroupBox(QStringLiteral("League SL Modifiers"), this);
+    modifiers->setGeometry(8, 200, 414, 96);
+    text(QStringLiteral("Aggression modifies SL by"), modifiers, 10, 22);
+    PassEdit = modifierField(modifiers, 10, 42);
+    text(QStringLiteral("when playing passive"), modifiers, 76, 46);
+    NormEdit = modifierField(modifiers, 210, 42);
+    text(QStringLiteral("when playing normal"), modifiers, 276, 46);
+    AggEdit = modifierField(modifiers, 10, 68);
+    text(QStringLiteral("when playing aggressive"), modifiers, 76, 72);
+
+    DoneBtn = new QPushButton(QStringLiteral("Done"), this);
+    DoneBtn->setGeometry(130, 304, 80, 26);
+    DoneBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry(220, 304, 80, 26);
+    connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    FormCreate();
+}
+
+void TAdminConfigForm::FormCreate()
+{
+    SessNumEdit->setText(QString::number(settings.readInteger("SeasonLength", "Sessions", 10)));
+    MatchNumEdit->setText(QString::number(settings.readInteger("SeasonLength", "Matches", 30)));
+    HBminEdit->setValue(settings.readInteger("HomeBonus", "Min", 3));
+    HBmaxEdit->setValue(settings.readInteger("HomeBonus", "Max", 8));
+    PassEdit->setValue(settings.readFloat("Aggression Modifier", "Passive", 0.75));
+    NormEdit->setValue(settings.readFloat("Aggression Modifier", "Normal", 1.0));
+    AggEdit->setValue(settings.readFloat("Aggression Modifier", "Aggressive", 1.15));
+}
+
+void TAdminConfigForm::DoneBtnClick()
+{
+    const int matches = seasonLength(MatchNumEdit->text(), 30);
+    const int sessions = seasonLength(SessNumEdit->text(), 15);
+    settings.writeInteger("SeasonLength", "Sessions", sessions);
+    settings.writeInteger("SeasonLength", "Matches", matches);
+    settings.writeInteger("HomeBonus", "Min", HBminEdit->value());
+    settings.writeInteger("HomeBonus", "Max", HBmaxEdit->value());
+    settings.writeFloat("Aggression Modifier", "Passive", PassEdit->value());
+    settings.writeFloat("Aggression Modifier", "Normal", NormEdit->value());
+    settings.writeFloat("Aggression Modifier", "Aggressive", AggEdit->value());
+    accept();
+}
+
+void TPelMainForm::AdminTasksClick()
+{
+    {
+        TAdminConfigForm dialog(*settings, this);
+        Prompts::current().runDialog(&dialog);
+    }
+    const int matches = settings->readInteger("SeasonLength", "Matches", 30);
+    if (MatchNoComboBox->count() != matches)
+        fillNumberBox(MatchNoComboBox, 1, matches);
+    const int sessions = settings->readInteger("SeasonLength", "Sessions", 10);
+    if (SessionNoComboBox->count() != sessions)
+        fillNumberBox(SessionNoComboBox, 1, sessions);
+
+    const int min = settings->readInteger("HomeBonus", "Min", 3);
+    const int max = settings->readInteger("HomeBonus", "Max", 8);
+    bool changed = true;
+    if (HBCombo->count() == 0) {
+        showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EStringListError"), Prompts::Ok);
+    } else {
+        bool firstOk = false, lastOk = false;
+        const int first = HBCombo->itemText(0).toInt(&firstOk);
+        const int last = HBCombo->itemText(HBCombo->count() - 1).toInt(&lastOk);
+        if (!firstOk || !lastOk)
+            showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EConvertError"), Prompts::Ok);
+        else
+            changed = first != min || last != max;
+    }
+    if (changed)
+        fillNumberBox(HBCombo, min, max);
+
+    modifiers.passive = settings->readFloat("Aggression Modifier", "Passive", 0.75);
+    modifiers.normal = settings->readFloat("Aggression Modifier", "Normal", 1.0);
+    modifiers.aggressive = settings->readFloat("Aggression Modifier", "Aggressive", 1.15);
+}

@@ -1,0 +1,148 @@
+// The main window's size presets, the arrangement of its controls for its
+// size, and its rounded outline.
+#include "app/pelmainunit1.h"
+#include "app/prompts.h"
+#include "widgets/shape.h"
+#include "widgets/stringgrid.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QResizeEvent>
+#include <QTabWidget>
+
+QSize TPelMainForm::outerSize() const
+{
+    return isVisible() ? frameGeometry().size() : size();
+}
+
+void TPelMainForm::setOuterSize(QSize outer)
+{
+    const QSize frame = outerSize() - size();
+    pendingSize = outer - frame;
+    resize(pendingSize);
+}
+
+QSize TPelMainForm::presetSize(int tag)
+{
+    switch (tag) {
+    case 640: return {638, 400};
+    case 800: return {796, 512};
+    case 1024: return {1020, 680};
+    default: return {};
+    }
+}
+
+QAction *TPelMainForm::sizeEntry(int tag) const
+{
+    switch (tag) {
+    case 640: return Size640;
+    case 800: return Size800;
+    case 1024: return Size1024;
+    case 999: return SizeCustom;
+    default: return nullptr;
+    }
+}
+
+void TPelMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!settings || !RosterStringGrid)
+        return;
+    if (event->size() == pendingSize) {
+        // The program's own size change: arrange, keep the ticked entry.
+        pendingSize = QSize();
+        runGuarded([this] { ArrangeControls(); });
+        return;
+    }
+    runGuarded([this] { changePageSize(0); });
+}
+
+void TPelMainForm::changePageSize(int tag)
+{
+    for (QAction *a : {Size640, Size800, Size1024, SizeCustom})
+        a->setChecked(false);
+    switch (tag) {
+    case 640:
+    case 800:
+    case 1024:
+        setOuterSize(presetSize(tag));
+        sizeEntry(tag)->setChecked(true);
+        settings->writeInteger("Options", "ScreenRes", tag);
+        break;
+    case 999: {
+        const QSize now = outerSize();
+        SizeCustom->setChecked(true);
+        settings->writeInteger("Options", "ScreenRes", 999);
+        settings->writeInteger("Options", "XRes", now.width());
+        settings->writeInteger("Options", "YRes", now.height());
+        break;
+    }
+    default: break; // a resize of the window
+    }
+    ArrangeControls();
+}
+
+void TPelMainForm::ArrangeControls()
+{
+    const QSize outer = outerSize();
+    int W = outer.width(), H = outer.height();
+    if (H <= 480 || W <= 680) {
+        setOuterSize({std::max(W, 680), std::max(H, 480)});
+        W = std::max(W, 680);
+        H = std::max(H, 480);
+    }
+    if (H > 480) {
+        RosterStringGrid->resize(RosterStringGrid->width(), H - 170);
+        MainPageControl->resize(MainPageControl->width(), H - 103);
+        const int P = MainPageControl->height();
+        TeamInfListBox->resize(TeamInfListBox->width(), P / 5);
+        StartersLabel->move(StartersLabel->x(), TeamInfListBox->height() + 25);
+        StartersListBox->setGeometry(StartersListBox->x(), StartersLabel->y() + 18, StartersListBox->width(), P / 3);
+        SubsLabel->move(SubsLabel->x(), StartersListBox->y() + StartersListBox->height() + 10);
+        SubsListBox->setGeometry(SubsListBox->x(), SubsLabel->y() + 18, SubsListBox->width(), P / 5);
+    } else {
+        RosterStringGrid->resize(RosterStringGrid->width(), 315);
+        MainPageControl->resize(MainPageControl->width(), 373);
+        TeamInfListBox->resize(TeamInfListBox->width(), 65);
+        StartersLabel->move(StartersLabel->x(), 90);
+        StartersListBox->setGeometry(StartersListBox->x(), 115, StartersListBox->width(), 125);
+        SubsLabel->move(SubsLabel->x(), 250);
+        SubsListBox->setGeometry(SubsListBox->x(), 270, SubsListBox->width(), 55);
+    }
+    int listWidth, pitchWidth;
+    if (W > 680) {
+        RosterStringGrid->resize(W - 285, RosterStringGrid->height());
+        MainPageControl->resize(W - 10, MainPageControl->height());
+        LUOptionsGroupBox->move(W - 279, LUOptionsGroupBox->y());
+        LUTotalsGroupBox->move(W - 279, LUTotalsGroupBox->y());
+        infoPanel->resize(275, infoPanel->height());
+        validPanel->move(380, validPanel->y());
+        listWidth = W / 2 - 50;
+        pitchWidth = 380;
+    } else {
+        RosterStringGrid->resize(390, RosterStringGrid->height());
+        MainPageControl->resize(667, MainPageControl->height());
+        LUOptionsGroupBox->move(395, LUOptionsGroupBox->y());
+        LUTotalsGroupBox->move(395, LUTotalsGroupBox->y());
+        validPanel->move(362, validPanel->y());
+        infoPanel->resize(255, infoPanel->height());
+        listWidth = 280;
+        pitchWidth = 340;
+    }
+    for (QListWidget *l : {TeamInfListBox, StartersListBox, SubsListBox})
+        l->resize(listWidth, l->height());
+    // The pitch panel stays aligned to the right edge of its sheet.
+    const int sheetWidth = MainPageControl->width() - 8;
+    pitchPanel->setGeometry(sheetWidth - pitchWidth, pitchPanel->y(), pitchWidth, pitchPanel->height());
+    ApplyWindowShape();
+}
+
+void TPelMainForm::ApplyWindowShape()
+{
+    const QSize outer = outerSize();
+    const int W = outer.width(), H = outer.height();
+    setMask(roundRectRegion(2, 0, W - 4, 90, 20, 20) | roundRectRegion(2, 70, W - 4, H - 45, 10, 10)
+            | roundRectRegion(2, H - 60, 420, H - 15, 20, 20));
+}
