@@ -20,8 +20,17 @@ QSize TPelMainForm::outerSize() const
 void TPelMainForm::setOuterSize(QSize outer)
 {
     const QSize frame = outerSize() - size();
+    intendedOuter = outer;
     pendingSize = outer - frame;
     resize(pendingSize);
+}
+
+void TPelMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The frame is known once the window is shown: keep the outer size.
+    if (settings && intendedOuter.isValid() && outerSize() != intendedOuter)
+        setOuterSize(intendedOuter);
 }
 
 QSize TPelMainForm::presetSize(int tag)
@@ -143,6 +152,10 @@ void TPelMainForm::ApplyWindowShape()
 {
     const QSize outer = outerSize();
     const int W = outer.width(), H = outer.height();
-    setMask(roundRectRegion(2, 0, W - 4, 90, 20, 20) | roundRectRegion(2, 70, W - 4, H - 45, 10, 10)
-            | roundRectRegion(2, H - 60, 420, H - 15, 20, 20));
+    // The pieces are in window coordinates, the frame included; the mask is
+    // set on the client area.
+    const QPoint client = geometry().topLeft() - (isVisible() ? frameGeometry().topLeft() : geometry().topLeft());
+    const QRegion outline = roundRectRegion(2, 0, W - 4, 90, 20, 20) | roundRectRegion(2, 70, W - 4, H - 45, 10, 10)
+                            | roundRectRegion(2, H - 60, 420, H - 15, 20, 20);
+    setMask(outline.translated(-client));
 }

@@ -169,6 +169,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate(const QString &settingsPath);
@@ -185,7 +186,8 @@ private:
     bool saveLineup(); // true when the file was written
     void showSheet(QWidget *sheet); // a switch by the program, not the user
     bool programSwitch = false;
-    QSize pendingSize; // a size the program set, whose resize event is its own
+    QSize pendingSize;   // a size the program set, whose resize event is its own
+    QSize intendedOuter; // the outer size the program last set
 
     QColor windowColour;
     HelpWindow *helpWindow = nullptr;

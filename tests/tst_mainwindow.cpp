@@ -21,14 +21,6 @@
 
 namespace {
 
-QStringList numbers(int from, int to)
-{
-    QStringList out;
-    for (int n = from; n <= to; ++n)
-        out.append(QString::number(n));
-    return out;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {

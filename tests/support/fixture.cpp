@@ -85,3 +85,11 @@ QStringList items(const QListWidget *list)
         out.append(list->item(i)->text());
     return out;
 }
+
+QStringList numbers(int from, int to)
+{
+    QStringList out;
+    for (int n = from; n <= to; ++n)
+        out.append(QString::number(n));
+    return out;
+}

@@ -41,6 +41,8 @@ class QListWidget;
 // The entries of a box or list, as the manager sees them.
 QStringList items(const QComboBox *box);
 QStringList items(const QListWidget *list);
+// "from" to "to" as the decimal texts of a number box.
+QStringList numbers(int from, int to);
 
 // The example roster of the tests: a small squad covering every position.
 QByteArray exampleRoster();
