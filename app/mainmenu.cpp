@@ -98,6 +98,7 @@ void TPelMainForm::buildMenus()
 
 void TPelMainForm::buildPopups()
 {
+    buildLotPopup();
     PlayPopup = new QMenu(this);
     PlayPopup->setObjectName("PlayPopup");
     PlayDeselect = PlayPopup->addAction(QStringLiteral("[deselect]"));
@@ -132,6 +133,22 @@ void TPelMainForm::buildPopups()
         a->setData(QStringLiteral("S%1").arg(k));
         connect(a, &QAction::triggered, this, [this, a] { runGuarded([&] { popSubClick(a); }); });
     }
+}
+
+void TPelMainForm::buildLotPopup()
+{
+    LOTPopup = new QMenu(this);
+    LOTPopup->setObjectName("LOTPopup");
+    QAction *deselect = LOTPopup->addAction(QStringLiteral("[Deselect]"));
+    deselect->setData(QString());
+    LOTPopup->addSeparator();
+    QList<QAction *> entries{deselect};
+    for (int lot = 1; lot <= 10; ++lot) {
+        entries.append(LOTPopup->addAction(QString::number(lot)));
+        entries.last()->setData(QString::number(lot));
+    }
+    for (QAction *a : entries)
+        connect(a, &QAction::triggered, this, [this, a] { runGuarded([&] { LotPopupClick(a); }); });
 }
 
 void TPelMainForm::buildToolbar(QWidget *body)

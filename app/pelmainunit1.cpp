@@ -419,6 +419,18 @@ void TPelMainForm::buildOrderSheets()
     AddZipListBtn->setObjectName("AddZipListBtn");
     ZipBtn = place(new QPushButton(QStringLiteral("Save to Zip"), SummarySheet), 112, 350, 90, 25);
     ZipBtn->setObjectName("ZipBtn");
-    label(QStringLiteral("Double click on a file in the list to remove it from the orders."), SummarySheet, 12,
-          385);
+    label(QStringLiteral("To Delete a file from the list. \nDouble Click on it. "), SummarySheet, 620, 40);
+
+    connect(AuctionStringGrid, &StringGrid::mouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        runGuarded([&] { AuctionStringGridMouseUp(x, y); });
+    });
+    AutoSortCheckBox->setChecked(true);
+    AutoSortCheckBox->setToolTip(QStringLiteral("State whether entries should be sorted into Lot order (default: YES)"));
+    connect(SaveBidsBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::SaveBidsBtnClick); });
+    connect(BidsHelpBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::AuctionBidsHowBtnClick); });
+    connect(SavePressBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::SavePressBtnClick); });
+    connect(PressHelpBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::PressHowBtnClick); });
+    connect(AddZipListBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::AddZipListBtnClick); });
+    connect(ZipBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ZipBtnClick); });
+    connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::ZipListBoxDblClick); });
 }

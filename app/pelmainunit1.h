@@ -158,6 +158,20 @@ public:
     // The list of files to zip, kept sorted without regard to case.
     void AddToZipList(const QString &path);
 
+    // Session orders: bids, press and the orders archive.
+    bool CheckOrdersReady();
+    void AuctionStringGridMouseUp(int x, int y);
+    void LotPopupClick(QAction *entry);
+    void SaveBidsBtnClick();
+    void AuctionBidsHowBtnClick();
+    void SavePressBtnClick();
+    void PressHowBtnClick();
+    void ZipListBoxDblClick();
+    void AddZipListBtnClick();
+    void ZipBtnClick();
+    QString sessionPath(const QString &suffix) const;
+    QMenu *LOTPopup = nullptr;
+
     // Path of a file in the working directory.
     QString pathFor(const QString &fileName) const;
 
@@ -179,11 +193,16 @@ private:
     void buildOrderSheets();
     void buildMenus();
     void buildPopups();
+    void buildLotPopup();
     void buildToolbar(QWidget *body);
     void fillNumberBox(QComboBox *box, int from, int to);
     QString openRosterFile(); // chooser of Open Roster and the opponent
     void handle(void (TPelMainForm::*handler)());
     bool saveLineup(); // true when the file was written
+    // Saves one order file: asks before replacing, writes, lists it for
+    // zipping and reports; false when the manager declined.
+    bool saveOrderFile(const QString &path, const QByteArray &bytes, const QString &savedCaption,
+                       const QString &replacedSuffix, const QString &notSaved);
     void showSheet(QWidget *sheet); // a switch by the program, not the user
     bool programSwitch = false;
     QSize pendingSize;   // a size the program set, whose resize event is its own

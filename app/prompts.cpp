@@ -26,7 +26,8 @@ public:
         }
         const std::pair<Button, QMessageBox::StandardButton> map[] = {
             {Yes, QMessageBox::Yes}, {No, QMessageBox::No},         {Ok, QMessageBox::Ok},
-            {Cancel, QMessageBox::Cancel}, {Abort, QMessageBox::Abort}, {Help, QMessageBox::Help}};
+            {Cancel, QMessageBox::Cancel}, {Abort, QMessageBox::Abort}, {Help, QMessageBox::Help},
+            {Retry, QMessageBox::Retry}};
         for (const auto &[ours, qt] : map)
             if (buttons & ours)
                 box.addButton(qt);
@@ -36,7 +37,7 @@ public:
             if (pressed == qt)
                 return ours;
         // Closed by Esc or the title bar: the "no" answer of the set.
-        for (Button b : {Cancel, No, Abort, Ok})
+        for (Button b : {Cancel, No, Abort, Ok, Retry})
             if (buttons & b)
                 return b;
         return 0;

@@ -13,7 +13,7 @@ class QWidget;
 class Prompts {
 public:
     enum class Kind { Plain, Error, Warning, Information, Confirmation };
-    enum Button { Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8, Abort = 0x10, Help = 0x20 };
+    enum Button { Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8, Abort = 0x10, Help = 0x20, Retry = 0x40 };
 
     virtual ~Prompts() = default;
 

@@ -62,18 +62,9 @@ bool TPelMainForm::saveLineup()
         return false;
     }
     const QString path = lineupPath();
-    const QString name = QFileInfo(path).fileName();
-    const QByteArray bytes = textfile::encode(textfile::joinLines(composed.lines), name);
-    if (QFileInfo::exists(path)
-        && showMessage(Prompts::Kind::Confirmation, QStringLiteral("File exits. Replace it?"),
-                       Prompts::Yes | Prompts::No) != Prompts::Yes) {
-        showPlain(QString(), QStringLiteral("Lineup not saved"));
-        return false;
-    }
-    textfile::writeFile(path, bytes);
-    AddToZipList(path);
-    showPlain(QStringLiteral("Lineup Saved"), name + QStringLiteral(" has been created"));
-    return true;
+    const QByteArray bytes = textfile::encode(textfile::joinLines(composed.lines), QFileInfo(path).fileName());
+    return saveOrderFile(path, bytes, QStringLiteral("Lineup Saved"), QStringLiteral(" has been created"),
+                         QStringLiteral("Lineup not saved"));
 }
 
 void TPelMainForm::OpenLineupMenuClick()

@@ -83,12 +83,6 @@ QAction *subEntry(TPelMainForm &w, const QString &text)
     return nullptr;
 }
 
-void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QRect r = grid->cellRect(col, row).translated(-grid->viewport()->pos());
-    QTest::mouseClick(grid->viewport(), button, {}, r.center());
-}
-
 void closePopups(TPelMainForm &w)
 {
     w.PlayPopup->hide();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include "widgets/stringgrid.h"
 
 Fixture::Fixture(const QByteArray &ini) : previousCurrent(QDir::currentPath())
 {
@@ -92,4 +93,10 @@ QStringList numbers(int from, int to)
     for (int n = from; n <= to; ++n)
         out.append(QString::number(n));
     return out;
+}
+
+void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button)
+{
+    const QRect r = grid->cellRect(col, row).translated(-grid->viewport()->pos());
+    QTest::mouseClick(grid->viewport(), button, {}, r.center());
 }

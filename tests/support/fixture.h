@@ -41,6 +41,10 @@ class QListWidget;
 // The entries of a box or list, as the manager sees them.
 QStringList items(const QComboBox *box);
 QStringList items(const QListWidget *list);
+class StringGrid;
+// A click on a grid cell, as the user makes it.
+void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button = Qt::LeftButton);
+
 // "from" to "to" as the decimal texts of a number box.
 QStringList numbers(int from, int to);
 
