@@ -3,6 +3,8 @@
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 
+#include "widgets/formcontrols.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -12,13 +14,6 @@
 #include <QSpinBox>
 
 namespace {
-
-QLabel *text(const QString &t, QWidget *parent, int x, int y)
-{
-    auto *l = new QLabel(t, parent);
-    l->move(x, y);
-    return l;
-}
 
 QDoubleSpinBox *modifierField(QWidget *parent, int x, int y)
 {
@@ -48,41 +43,41 @@ TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(p
 
     auto *season = new QGroupBox(QStringLiteral("Season Length"), this);
     season->setGeometry(8, 8, 414, 80);
-    text(QStringLiteral("Set the length of the season to"), season, 10, 24);
+    addLabel(QStringLiteral("Set the length of the season to"), season, 10, 24);
     MatchNumEdit = new QLineEdit(season);
     MatchNumEdit->setMaxLength(2);
     MatchNumEdit->setGeometry(190, 20, 30, 22);
-    text(QStringLiteral("matches and"), season, 226, 24);
+    addLabel(QStringLiteral("matches and"), season, 226, 24);
     SessNumEdit = new QLineEdit(season);
     SessNumEdit->setMaxLength(2);
     SessNumEdit->setGeometry(300, 20, 30, 22);
-    text(QStringLiteral("sessions"), season, 336, 24);
-    text(QStringLiteral("This alters the value ranges used for the Session and Match No. boxes."), season, 10, 52);
+    addLabel(QStringLiteral("sessions"), season, 336, 24);
+    addLabel(QStringLiteral("This alters the value ranges used for the Session and Match No. boxes."), season, 10, 52);
 
     auto *bonus = new QGroupBox(QStringLiteral("Change Home Bonus "), this);
     bonus->setGeometry(8, 94, 414, 100);
-    text(QStringLiteral("Set the Home Bonus range"), bonus, 10, 22);
-    text(QStringLiteral("from a minimum of"), bonus, 10, 46);
+    addLabel(QStringLiteral("Set the Home Bonus range"), bonus, 10, 22);
+    addLabel(QStringLiteral("from a minimum of"), bonus, 10, 46);
     HBminEdit = new QSpinBox(bonus);
     HBminEdit->setRange(0, 99);
     HBminEdit->setGeometry(120, 42, 50, 22);
-    text(QStringLiteral("to a maximum of"), bonus, 180, 46);
+    addLabel(QStringLiteral("to a maximum of"), bonus, 180, 46);
     HBmaxEdit = new QSpinBox(bonus);
     HBmaxEdit->setRange(0, 99);
     HBmaxEdit->setGeometry(280, 42, 50, 22);
-    text(QStringLiteral("This will set the Home Bonus range that PELM uses.\n"
+    addLabel(QStringLiteral("This will set the Home Bonus range that PELM uses.\n"
                         "Ensure you know what range is used by your league."),
          bonus, 10, 68);
 
     auto *modifiers = new QGroupBox(QStringLiteral("League SL Modifiers"), this);
     modifiers->setGeometry(8, 200, 414, 96);
-    text(QStringLiteral("Aggression modifies SL by"), modifiers, 10, 22);
+    addLabel(QStringLiteral("Aggression modifies SL by"), modifiers, 10, 22);
     PassEdit = modifierField(modifiers, 10, 42);
-    text(QStringLiteral("when playing passive"), modifiers, 76, 46);
+    addLabel(QStringLiteral("when playing passive"), modifiers, 76, 46);
     NormEdit = modifierField(modifiers, 210, 42);
-    text(QStringLiteral("when playing normal"), modifiers, 276, 46);
+    addLabel(QStringLiteral("when playing normal"), modifiers, 276, 46);
     AggEdit = modifierField(modifiers, 10, 68);
-    text(QStringLiteral("when playing aggressive"), modifiers, 76, 72);
+    addLabel(QStringLiteral("when playing aggressive"), modifiers, 76, 72);
 
     DoneBtn = new QPushButton(QStringLiteral("Done"), this);
     DoneBtn->setGeometry(130, 304, 80, 26);

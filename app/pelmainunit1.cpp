@@ -307,6 +307,7 @@ void TPelMainForm::buildMainSheet()
     connect(TPListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::TPListBoxDblClick); });
     connect(CPListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::CPListBoxDblClick); });
     connect(ChooseOppButton, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ChooseOppButtonClick); });
+    connect(MatchTacBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::MatchTacBtnClick); });
 
     LUTotalsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Totals"), MainSheet), 524, 305, 240, 80);
     LUTotalsGroupBox->setObjectName("LUTotalsGroupBox");

@@ -147,6 +147,10 @@ public:
     void NewLineupMenuClick();
     void UpdateLineupTotals();
 
+    // Team tactics and player conditionals.
+    void MatchTacBtnClick();
+    void openPlayerConditionals();
+
     // The line-up file and its viewer.
     void SaveLineupMenuClick();
     void SaveView1Click();

@@ -2,6 +2,7 @@
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 #include "app/textfile.h"
+#include "lineup/playcondunit.h"
 #include "lineup/ratings.h"
 #include "roster/rosterfile.h"
 #include "widgets/stringgrid.h"
@@ -28,9 +29,15 @@ void TPelMainForm::RosterStringGridMouseUp(Qt::MouseButton, int x, int y)
     case ColPlay:
     case ColStyle: PlayPopup->popup(at); break;
     case ColSubs: SubPopup->popup(at); break;
-    case ColConditionals: break; // the player conditionals dialog
+    case ColConditionals: openPlayerConditionals(); break;
     default: break;
     }
+}
+
+void TPelMainForm::openPlayerConditionals()
+{
+    TPlayCondForm dialog(*RosterStringGrid, OppPlayerList, timeSteps, windowColour, this);
+    Prompts::current().runDialog(&dialog);
 }
 
 void TPelMainForm::choosePlayer(QAction *entry)

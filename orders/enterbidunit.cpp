@@ -1,6 +1,7 @@
 #include "orders/enterbidunit.h"
 #include "app/prompts.h"
 #include "orders/bids.h"
+#include "widgets/formcontrols.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,8 +73,7 @@ TBidNameDlg::TBidNameDlg(const QString &suggestion, QWidget *parent) : QDialog(p
     (new QLabel(QStringLiteral("Enter Name for Player"), this))->setGeometry(12, 10, 276, 18);
     PlayNameEdit = new QLineEdit(suggestion, this);
     PlayNameEdit->setGeometry(12, 34, 200, 24);
-    // A comma would add a field to the bid's line in the Bids file.
-    PlayNameEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]*")), this));
+    refuseCommas(PlayNameEdit); // a comma would add a field to the bid's line
     ClearBtn = new QPushButton(QStringLiteral("Clear"), this);
     ClearBtn->setGeometry(220, 33, 68, 26);
     OKBtn = new QPushButton(QStringLiteral("Done"), this);

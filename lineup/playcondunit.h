@@ -1,0 +1,51 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class StringGrid;
+class UpDownArrows;
+
+// The player conditionals dialog: two players to mark and three conditional
+// orders, kept as one 26-field text in the player's "Conditionals" cell.
+class TPlayCondForm : public QDialog {
+    Q_OBJECT
+public:
+    TPlayCondForm(StringGrid &grid, const QStringList &opponents, bool timeSteps, const QColor &colour,
+                  QWidget *parent = nullptr);
+
+    // One conditional row: 1st, 2nd or 3rd.
+    struct Row {
+        QComboBox *event1, *op1;
+        QLineEdit *value1;
+        UpDownArrows *upDown1;
+        QComboBox *event2, *op2;
+        QLineEdit *value2;
+        UpDownArrows *upDown2;
+        QComboBox *action, *position;
+        QPushButton *reset;
+    };
+
+    QComboBox *MP1Combo = nullptr, *MP2Combo = nullptr;
+    QLabel *playerLabel = nullptr;
+    std::array<Row, 3> rows{}; // A, B, C
+    QCheckBox *TimeCheck = nullptr;
+    QPushButton *DoneBtn = nullptr, *CancelBtn = nullptr;
+
+    // The text Done writes.
+    QString conditionalText() const;
+
+    void DoneBtnClick();
+    void CancelBtnClick();
+    void resetRow(int row);
+
+private:
+    void FormCreate(const QStringList &opponents, bool timeSteps);
+    QList<QWidget *> fieldControls() const; // the 26 fields' controls, in order
+    StringGrid &grid;
+    int cellCol, cellRow;
+};

@@ -1,0 +1,42 @@
+#pragma once
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TPelMainForm;
+class UpDownArrows;
+
+// The team tactics dialog: the starting strategy and up to five conditional
+// tactics. It reads the main window's state when it opens and writes it back
+// only from Save & Exit.
+class TTeamTacticForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTeamTacticForm(TPelMainForm &main);
+
+    QComboBox *StartStratBox = nullptr, *TeamStratBox1 = nullptr;
+    QComboBox *CEventBox = nullptr, *ConditBox1 = nullptr, *CEventBox2 = nullptr, *ConditBox2 = nullptr;
+    QLineEdit *CTacVal1 = nullptr, *CTacVal2 = nullptr;
+    UpDownArrows *UpDown1 = nullptr, *UpDown2 = nullptr, *TTUpDown = nullptr;
+    QCheckBox *TimeCheck = nullptr;
+    QListWidget *ListNewTac1 = nullptr, *TeamTacListBox1 = nullptr;
+    QPushButton *AddTacButton1 = nullptr, *ResetTacButton = nullptr, *TeamTacSaveBtn = nullptr,
+                *TeamCancelBtn = nullptr;
+    QString TheNewTactic; // the pending tactic's first six fields
+
+    void OnTacticChange();
+    void AddTacButton1Click();
+    void ResetTacButtonClick();
+    void TeamTacListBox1DblClick();
+    void TTUpDownClick(bool up);
+    void TeamTacSaveBtnClick();
+
+private:
+    void FormCreate();
+    void valueChanged(QLineEdit *field);
+    void step(QLineEdit *field, QComboBox *event, bool up);
+    TPelMainForm &main;
+};

@@ -1,0 +1,27 @@
+#include "widgets/formcontrols.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+QLabel *addLabel(const QString &text, QWidget *parent, int x, int y)
+{
+    auto *l = new QLabel(text, parent);
+    l->move(x, y);
+    return l;
+}
+
+QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, int width)
+{
+    auto *box = new QComboBox(parent);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setGeometry(x, y, width, 22);
+    return box;
+}
+
+void refuseCommas(QLineEdit *field)
+{
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]*")), field));
+}

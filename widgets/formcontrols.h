@@ -1,0 +1,15 @@
+#pragma once
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Small builders for the dialogs' fixed layouts.
+QLabel *addLabel(const QString &text, QWidget *parent, int x, int y);
+// A drop-down list the user picks from, without a selection.
+QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, int width);
+// A field into which no comma can be typed or pasted: a comma would add a
+// field to a line of the league's comma-separated files.
+void refuseCommas(QLineEdit *field);
