@@ -39,51 +39,52 @@ TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(p
 {
     setWindowTitle(QStringLiteral("League Administration Options"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(430, 340);
+    setFixedSize(470, 340);
 
     auto *season = new QGroupBox(QStringLiteral("Season Length"), this);
-    season->setGeometry(8, 8, 414, 80);
+    season->setGeometry(8, 8, 454, 80);
     addLabel(QStringLiteral("Set the length of the season to"), season, 10, 24);
     MatchNumEdit = new QLineEdit(season);
     MatchNumEdit->setMaxLength(2);
-    MatchNumEdit->setGeometry(190, 20, 30, 22);
-    addLabel(QStringLiteral("matches and"), season, 226, 24);
+    MatchNumEdit->setGeometry(212, 20, 30, 22);
+    addLabel(QStringLiteral("matches and"), season, 248, 24);
     SessNumEdit = new QLineEdit(season);
     SessNumEdit->setMaxLength(2);
-    SessNumEdit->setGeometry(300, 20, 30, 22);
-    addLabel(QStringLiteral("sessions"), season, 336, 24);
-    addLabel(QStringLiteral("This alters the value ranges used for the Session and Match No. boxes."), season, 10, 52);
+    SessNumEdit->setGeometry(334, 20, 30, 22);
+    addLabel(QStringLiteral("sessions"), season, 370, 24);
+    addLabel(QStringLiteral("This alters the value ranges used for the Session and Match No. boxes."), season, 10, 52)
+        ->setFixedWidth(436);
 
     auto *bonus = new QGroupBox(QStringLiteral("Change Home Bonus "), this);
-    bonus->setGeometry(8, 94, 414, 100);
+    bonus->setGeometry(8, 94, 454, 100);
     addLabel(QStringLiteral("Set the Home Bonus range"), bonus, 10, 22);
     addLabel(QStringLiteral("from a minimum of"), bonus, 10, 46);
     HBminEdit = new QSpinBox(bonus);
     HBminEdit->setRange(0, 99);
-    HBminEdit->setGeometry(120, 42, 50, 22);
-    addLabel(QStringLiteral("to a maximum of"), bonus, 180, 46);
+    HBminEdit->setGeometry(130, 42, 50, 22);
+    addLabel(QStringLiteral("to a maximum of"), bonus, 192, 46);
     HBmaxEdit = new QSpinBox(bonus);
     HBmaxEdit->setRange(0, 99);
-    HBmaxEdit->setGeometry(280, 42, 50, 22);
+    HBmaxEdit->setGeometry(300, 42, 50, 22);
     addLabel(QStringLiteral("This will set the Home Bonus range that PELM uses.\n"
                         "Ensure you know what range is used by your league."),
          bonus, 10, 68);
 
     auto *modifiers = new QGroupBox(QStringLiteral("League SL Modifiers"), this);
-    modifiers->setGeometry(8, 200, 414, 96);
+    modifiers->setGeometry(8, 200, 454, 96);
     addLabel(QStringLiteral("Aggression modifies SL by"), modifiers, 10, 22);
     PassEdit = modifierField(modifiers, 10, 42);
     addLabel(QStringLiteral("when playing passive"), modifiers, 76, 46);
-    NormEdit = modifierField(modifiers, 210, 42);
-    addLabel(QStringLiteral("when playing normal"), modifiers, 276, 46);
+    NormEdit = modifierField(modifiers, 232, 42);
+    addLabel(QStringLiteral("when playing normal"), modifiers, 298, 46);
     AggEdit = modifierField(modifiers, 10, 68);
     addLabel(QStringLiteral("when playing aggressive"), modifiers, 76, 72);
 
     DoneBtn = new QPushButton(QStringLiteral("Done"), this);
-    DoneBtn->setGeometry(130, 304, 80, 26);
+    DoneBtn->setGeometry(150, 304, 80, 26);
     DoneBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setGeometry(220, 304, 80, 26);
+    CancelBtn->setGeometry(240, 304, 80, 26);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
     FormCreate();

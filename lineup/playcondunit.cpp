@@ -65,7 +65,7 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
     const int xs[] = {50, 96, 150, 212, 258, 312, 374, 424};
     const char *heads[] = {"Event", "Operator", "Value", "Event", "Operator", "Value", "Action", "Position"};
     for (int i = 0; i < 8; ++i)
-        addLabel(QString::fromLatin1(heads[i]), this, xs[i], 68);
+        addLabel(QString::fromLatin1(heads[i]), this, xs[i] + (i == 2 || i == 5 ? 4 : 0), 68);
     const char *names[] = {"1st", "2nd", "3rd"};
     const QStringList actions{"C", "S1", "S2", "S3", "S4", "S5"};
     for (int r = 0; r < 3; ++r) {

@@ -57,7 +57,8 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
     addLabel(QStringLiteral("in 15 minute steps"), this, 190, 91);
     ListNewTac1 = new QListWidget(this);
     ListNewTac1->setGeometry(10, 112, 350, 36);
-    addLabel(QStringLiteral("Use the following Team Strategy when the above conditions are true."), this, 10, 154);
+    addLabel(QStringLiteral("Use the following Team Strategy when the above conditions are true."), this, 10, 154)
+        ->setFixedWidth(362);
     TeamStratBox1 = addPickList(this, {}, 10, 172, 130);
     AddTacButton1 = new QPushButton(QStringLiteral("Add Tactic ->"), this);
     AddTacButton1->setGeometry(150, 171, 100, 24);
@@ -69,8 +70,12 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
     TeamTacListBox1->setGeometry(380, 26, 160, 100);
     TTUpDown = new UpDownArrows(this);
     TTUpDown->move(544, 26);
-    addLabel(QStringLiteral("Double Click on a Tactic to delete it"), this, 380, 130);
-    addLabel(QStringLiteral("Select Tactic and use arrows to move it"), this, 380, 146);
+    for (auto [note, y] : {std::pair{"Double Click on a Tactic to delete it", 130},
+                           std::pair{"Select Tactic and use arrows to move it", 162}}) {
+        QLabel *l = addLabel(QString::fromLatin1(note), this, 380, y);
+        l->setWordWrap(true);
+        l->setFixedWidth(180);
+    }
     TeamTacSaveBtn = new QPushButton(QStringLiteral("Save && Exit"), this);
     TeamTacSaveBtn->setGeometry(380, 204, 85, 26);
     TeamCancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
