@@ -320,26 +320,37 @@ private slots:
         w.SaveBidsBtn->click();
         w.SavePressBtn->click();
         fx.write("ABC3.txt", "line-up\r\n");
-        w.AddToZipList(fx.path("ABC3.txt"));
-        // An older archive of that name keeps its other entries.
-        w.AddToZipList("ABCSession7Bids.txt");
-        fx.write("keep.txt", "kept");
-        orders::writeArchive(fx.path("ABCSession7.zip"), {fx.path("keep.txt")});
+        fx.prompts.files.enqueue(fx.path("ABC3.txt"));
+        w.AddZipListBtn->click();
         fx.prompts.boxes.clear();
 
         w.ZipBtn->click();
         QCOMPARE(fx.prompts.texts(), QStringList({"ABCSession7.zip has been created"}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Orders Saved"));
         QCOMPARE(w.ZipListBox->count(), 0);
-        const auto entries = archiveEntries(fx.path("ABCSession7.zip"));
-        QCOMPARE(entries.keys(), QStringList({"ABC3.txt", "ABCSession7Bids.txt", "ABCSession7Press.txt", "keep.txt"}));
+        auto entries = archiveEntries(fx.path("ABCSession7.zip"));
+        QCOMPARE(entries.keys(), QStringList({"ABC3.txt", "ABCSession7Bids.txt", "ABCSession7Press.txt"}));
         QCOMPARE(entries["ABC3.txt"].first, QByteArray("line-up\r\n"));
         QCOMPARE(entries["ABCSession7Bids.txt"].first, QByteArray("3,100,Smith\r\n"));
-        QCOMPARE(entries["ABCSession7Press.txt"].second, int(ZIP_CM_DEFLATE));
+        QCOMPARE(entries["ABCSession7Press.txt"].first, QByteArray("Hello"));
+        for (const auto &e : entries)
+            QCOMPARE(e.second, int(ZIP_CM_DEFLATE));
+
+        // A second zip into the existing archive replaces the press and keeps the rest.
+        w.PressMemo->setPlainText("Second");
+        fx.prompts.answers.enqueue(Prompts::Yes);
+        w.SavePressBtn->click();
+        w.ZipBtn->click();
+        entries = archiveEntries(fx.path("ABCSession7.zip"));
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries["ABCSession7Press.txt"].first, QByteArray("Second"));
+        QCOMPARE(entries["ABC3.txt"].first, QByteArray("line-up\r\n"));
 
         w.show();
+        fx.prompts.boxes.clear();
         w.ExitMenu->trigger(); // zipped: no question
-        QCOMPARE(fx.prompts.boxes.size(), 1);
+        QVERIFY(fx.prompts.boxes.isEmpty());
+        QVERIFY(!w.isVisible());
     }
 
     void zipFailuresKeepTheList()
