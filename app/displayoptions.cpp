@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int OriginalColour = 12639424;
 constexpr int SystemButtonFace = -2147483633; // 0x8000000F
 } // namespace
 

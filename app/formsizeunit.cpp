@@ -21,8 +21,10 @@ void TPelMainForm::setOuterSize(QSize outer)
 {
     const QSize frame = outerSize() - size();
     intendedOuter = outer;
-    pendingSize = outer - frame;
-    resize(pendingSize);
+    if (outer - frame == size())
+        return; // no change, no resize event
+    pendingSizes.append(outer - frame);
+    resize(outer - frame);
 }
 
 void TPelMainForm::showEvent(QShowEvent *event)
@@ -59,9 +61,10 @@ void TPelMainForm::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (!settings || !RosterStringGrid)
         return;
-    if (event->size() == pendingSize) {
-        // The program's own size change: arrange, keep the ticked entry.
-        pendingSize = QSize();
+    // The program's own size changes may be delivered later, one after the
+    // other: arrange for them but keep the ticked entry.
+    if (const qsizetype own = pendingSizes.indexOf(event->size()); own >= 0) {
+        pendingSizes.remove(0, own + 1);
         runGuarded([this] { ArrangeControls(); });
         return;
     }

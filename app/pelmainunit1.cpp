@@ -34,7 +34,6 @@ namespace {
 
 constexpr int DesignedWidth = 803;
 constexpr int DesignedHeight = 609;
-constexpr int OriginalColour = 12639424;
 const QColor CellColour = fromWinColour(16776176, QPalette());
 
 QLabel *label(const QString &text, QWidget *parent, int x, int y, int w = -1, int h = -1)
@@ -434,4 +433,9 @@ void TPelMainForm::buildOrderSheets()
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::AddZipListBtnClick); });
     connect(ZipBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ZipBtnClick); });
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::ZipListBoxDblClick); });
+}
+
+QPoint TPelMainForm::popupPoint(const QWidget *grid, int x, int y) const
+{
+    return {frameGeometry().left() + grid->x() + x, frameGeometry().top() + grid->y() + y};
 }

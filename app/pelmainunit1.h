@@ -31,6 +31,8 @@ class StringGrid;
 class TPelMainForm : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int OriginalColour = 12639424; // 0x00C0DCC0, a light green
+
     // settingsPath: the settings file, which must exist.
     explicit TPelMainForm(const QString &settingsPath, QWidget *parent = nullptr);
     ~TPelMainForm() override;
@@ -45,7 +47,6 @@ public:
     QStringList OppPlayerList;
     QString StartStrategy;
     QString workingDir;
-    QString bidPlayerName;
     lineup::Modifiers modifiers;
     QString rosterFolder; // starting folder of the open-file dialogs
 
@@ -174,6 +175,9 @@ public:
     void AddZipListBtnClick();
     void ZipBtnClick();
     QString sessionPath(const QString &suffix) const;
+    // Where a grid's menu opens: the window's edge plus the grid's edge
+    // within its sheet plus the pointer's place in the grid.
+    QPoint popupPoint(const QWidget *grid, int x, int y) const;
     QMenu *LOTPopup = nullptr;
 
     // Path of a file in the working directory.
@@ -209,7 +213,7 @@ private:
                        const QString &replacedSuffix, const QString &notSaved);
     void showSheet(QWidget *sheet); // a switch by the program, not the user
     bool programSwitch = false;
-    QSize pendingSize;   // a size the program set, whose resize event is its own
+    QList<QSize> pendingSizes; // sizes the program set, whose resize events are its own
     QSize intendedOuter; // the outer size the program last set
 
     QColor windowColour;

@@ -1,6 +1,5 @@
 // Save Lineup, Open Lineup, applying a line-up file, Save & View and the
 // Lineup Viewer sheet.
-#include "app/pelerror.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 #include "app/textfile.h"

@@ -22,9 +22,7 @@ void TPelMainForm::RosterStringGridMouseUp(Qt::MouseButton, int x, int y)
     const int row = RosterStringGrid->selectedRow();
     if (row < 1 || row >= RosterStringGrid->rows() || x <= 100)
         return;
-    // The window's edge plus the grid's edge within its sheet plus the pointer.
-    const QPoint at(frameGeometry().left() + RosterStringGrid->x() + x,
-                    frameGeometry().top() + RosterStringGrid->y() + y);
+    const QPoint at = popupPoint(RosterStringGrid, x, y);
     switch (RosterStringGrid->selectedCol()) {
     case ColPlay:
     case ColStyle: PlayPopup->popup(at); break;

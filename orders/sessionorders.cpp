@@ -75,7 +75,7 @@ void TPelMainForm::AuctionStringGridMouseUp(int x, int y)
         return;
     switch (g->selectedCol()) {
     case ColLot:
-        LOTPopup->popup(QPoint(frameGeometry().left() + g->x() + x, frameGeometry().top() + g->y() + y));
+        LOTPopup->popup(popupPoint(g, x, y));
         break;
     case ColPrice: {
         TEnterBidForm dialog(g->cell(ColPrice, row), this);

@@ -19,10 +19,10 @@ namespace {
 
 // A compact line-up: tokens "PLAY[*SL][/STYLE][:SUBS][@POS]", natural position
 // PLAY, SL 10 and style "n" unless given; "-" stands for an empty "Play".
-QVector<Marks> rowsOf(const QString &spec)
+QVector<Marks> rowsOf(const QString &tokens)
 {
     QVector<Marks> rows;
-    for (QString token : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (QString token : tokens.split(u' ', Qt::SkipEmptyParts)) {
         Marks m{"10", "", "", "n", ""};
         auto take = [&token](QChar sep, QString &into) {
             const qsizetype i = token.indexOf(sep);
