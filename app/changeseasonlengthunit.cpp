@@ -145,6 +145,11 @@ void TPelMainForm::AdminTasksClick()
     if (changed)
         fillNumberBox(HBCombo, min, max);
 
+    readModifiers();
+}
+
+void TPelMainForm::readModifiers()
+{
     modifiers.passive = settings->readFloat("Aggression Modifier", "Passive", 0.75);
     modifiers.normal = settings->readFloat("Aggression Modifier", "Normal", 1.0);
     modifiers.aggressive = settings->readFloat("Aggression Modifier", "Aggressive", 1.15);

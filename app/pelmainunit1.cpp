@@ -2,6 +2,7 @@
 #include "app/helpwindow.h"
 #include "app/prompts.h"
 #include "roster/rosterfile.h"
+#include "widgets/formcontrols.h"
 #include "widgets/ledlight.h"
 #include "widgets/stringgrid.h"
 #include "widgets/wincolour.h"
@@ -52,9 +53,8 @@ template <typename T> T *place(T *widget, int x, int y, int w, int h)
 
 QComboBox *dropDown(QWidget *parent, const char *name, int x, int y, int w)
 {
-    auto *box = place(new QComboBox(parent), x, y, w, 21);
+    QComboBox *box = addPickList(parent, {}, x, y, w);
     box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(false);
     return box;
 }
 
@@ -144,9 +144,7 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
     }
     ArrangeControls();
 
-    modifiers.passive = ini.readFloat("Aggression Modifier", "Passive", 0.75);
-    modifiers.normal = ini.readFloat("Aggression Modifier", "Normal", 1.0);
-    modifiers.aggressive = ini.readFloat("Aggression Modifier", "Aggressive", 1.15);
+    readModifiers();
 
     const QStringList positions = lineup::assignedCodes();
     for (int c = 1; c <= 6; ++c) {

@@ -204,6 +204,7 @@ private:
     void buildLotPopup();
     void buildToolbar(QWidget *body);
     void fillNumberBox(QComboBox *box, int from, int to);
+    void readModifiers(); // the rating factors of the play styles
     QString openRosterFile(); // chooser of Open Roster and the opponent
     void handle(void (TPelMainForm::*handler)());
     bool saveLineup(); // true when the file was written

@@ -5,6 +5,7 @@
 #include "app/textfile.h"
 #include "lineup/lineupfile.h"
 #include "roster/rosterfile.h"
+#include "widgets/formcontrols.h"
 #include "widgets/stringgrid.h"
 
 #include <QComboBox>
@@ -38,14 +39,14 @@ bool TPelMainForm::saveLineup()
     if (StartStrategy.isEmpty())
         StartStrategy = QStringLiteral("N");
     lineup::LineupOrders orders;
-    orders.homeBonus = HBCombo->currentIndex() < 0 ? QString() : HBCombo->currentText();
+    orders.homeBonus = chosenText(HBCombo);
     orders.strategy = StartStrategy;
     orders.tactics = TeamTacticList;
     for (int i = 0; i < CPListBox->count(); ++i)
         orders.coaching.append(CPListBox->item(i)->text());
     for (int i = 0; i < TPListBox->count(); ++i)
         orders.training.append(TPListBox->item(i)->text());
-    orders.penaltyTaker = PTakeBox->currentIndex() < 0 ? QString() : PTakeBox->currentText();
+    orders.penaltyTaker = chosenText(PTakeBox);
     const StringGrid *g = RosterStringGrid;
     for (int r = 1; r < g->rows(); ++r)
         orders.rows.append({g->cell(ColName, r), g->cell(ColPlay, r), g->cell(ColStyle, r), g->cell(ColSubs, r),

@@ -2,6 +2,7 @@
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 #include "lineup/tactics.h"
+#include "lineup/teamtacticunit.h"
 #include "roster/rosterfile.h"
 #include "widgets/shape.h"
 #include "widgets/stringgrid.h"
@@ -27,7 +28,7 @@ QString textOf(const QWidget *control)
     auto *box = qobject_cast<const QComboBox *>(control);
     if (box->isEditable())
         return box->currentText();
-    return box->currentIndex() < 0 ? QString() : box->currentText();
+    return chosenText(box);
 }
 
 } // namespace
@@ -93,10 +94,7 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
             refuseCommas(v);
         }
         auto stepper = [this](QLineEdit *value, QComboBox *event) {
-            return [this, value, event](bool up) {
-                const QString ev = event->currentIndex() < 0 ? QString() : event->currentText();
-                value->setText(lineup::stepValue(value->text(), up, lineup::stepFor(ev, TimeCheck->isChecked())));
-            };
+            return [this, value, event](bool up) { stepValueField(value, event, up, TimeCheck->isChecked()); };
         };
         connect(row.upDown1, &UpDownArrows::stepped, this, stepper(row.value1, row.event1));
         connect(row.upDown2, &UpDownArrows::stepped, this, stepper(row.value2, row.event2));

@@ -18,8 +18,7 @@ namespace {
 
 lineup::Condition conditionOf(const QComboBox *event, const QComboBox *op, const QLineEdit *value)
 {
-    return {event->currentIndex() < 0 ? QString() : event->currentText(),
-            op->currentIndex() < 0 ? QString() : op->currentText(), value->text()};
+    return {chosenText(event), chosenText(op), value->text()};
 }
 
 } // namespace
@@ -85,8 +84,10 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
         connect(b, &QComboBox::currentIndexChanged, this, [this] { OnTacticChange(); });
     connect(CTacVal1, &QLineEdit::textChanged, this, [this] { valueChanged(CTacVal1); });
     connect(CTacVal2, &QLineEdit::textChanged, this, [this] { valueChanged(CTacVal2); });
-    connect(UpDown1, &UpDownArrows::stepped, this, [this](bool up) { step(CTacVal1, CEventBox, up); });
-    connect(UpDown2, &UpDownArrows::stepped, this, [this](bool up) { step(CTacVal2, CEventBox2, up); });
+    connect(UpDown1, &UpDownArrows::stepped, this,
+            [this](bool up) { stepValueField(CTacVal1, CEventBox, up, TimeCheck->isChecked()); });
+    connect(UpDown2, &UpDownArrows::stepped, this,
+            [this](bool up) { stepValueField(CTacVal2, CEventBox2, up, TimeCheck->isChecked()); });
     connect(TTUpDown, &UpDownArrows::stepped, this, [this](bool up) { TTUpDownClick(up); });
     connect(AddTacButton1, &QPushButton::clicked, this, [this] { runGuarded([this] { AddTacButton1Click(); }); });
     connect(ResetTacButton, &QPushButton::clicked, this, [this] { ResetTacButtonClick(); });
@@ -140,10 +141,9 @@ void TTeamTacticForm::valueChanged(QLineEdit *field)
     OnTacticChange();
 }
 
-void TTeamTacticForm::step(QLineEdit *field, QComboBox *event, bool up)
+void stepValueField(QLineEdit *field, const QComboBox *event, bool up, bool timeSteps)
 {
-    const QString ev = event->currentIndex() < 0 ? QString() : event->currentText();
-    field->setText(lineup::stepValue(field->text(), up, lineup::stepFor(ev, TimeCheck->isChecked())));
+    field->setText(lineup::stepValue(field->text(), up, lineup::stepFor(chosenText(event), timeSteps)));
 }
 
 void TTeamTacticForm::AddTacButton1Click()
@@ -170,8 +170,7 @@ void TTeamTacticForm::ResetTacButtonClick()
 
 void TTeamTacticForm::TeamTacListBox1DblClick()
 {
-    if (QListWidgetItem *item = TeamTacListBox1->currentItem())
-        delete item;
+    deleteSelected(TeamTacListBox1);
 }
 
 void TTeamTacticForm::TTUpDownClick(bool up)

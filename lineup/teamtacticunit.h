@@ -9,6 +9,10 @@ class QPushButton;
 class TPelMainForm;
 class UpDownArrows;
 
+// An arrow step on a condition's value field: by 15 for a time event when
+// time steps are on, else by 1. Shared with the player conditionals dialog.
+void stepValueField(QLineEdit *field, const QComboBox *event, bool up, bool timeSteps);
+
 // The team tactics dialog: the starting strategy and up to five conditional
 // tactics. It reads the main window's state when it opens and writes it back
 // only from Save & Exit.
@@ -37,6 +41,5 @@ public:
 private:
     void FormCreate();
     void valueChanged(QLineEdit *field);
-    void step(QLineEdit *field, QComboBox *event, bool up);
     TPelMainForm &main;
 };

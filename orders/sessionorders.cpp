@@ -4,6 +4,7 @@
 #include "app/textfile.h"
 #include "orders/bids.h"
 #include "orders/enterbidunit.h"
+#include "widgets/formcontrols.h"
 #include "widgets/stringgrid.h"
 
 #include <QCheckBox>
@@ -143,8 +144,7 @@ void TPelMainForm::PressHowBtnClick()
 
 void TPelMainForm::ZipListBoxDblClick()
 {
-    if (QListWidgetItem *item = ZipListBox->currentItem(); item && item->isSelected())
-        delete item;
+    deleteSelected(ZipListBox);
 }
 
 void TPelMainForm::AddZipListBtnClick()

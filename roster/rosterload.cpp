@@ -5,6 +5,7 @@
 #include "app/textfile.h"
 #include "roster/coachfiltunit.h"
 #include "roster/rosterfile.h"
+#include "widgets/formcontrols.h"
 #include "widgets/stringgrid.h"
 
 #include <QComboBox>
@@ -92,12 +93,6 @@ void chooseInto(QComboBox *box, QListWidget *list, const QString &message, const
         list->addItem(box->currentText());
     }
     box->setCurrentIndex(-1);
-}
-
-void deleteSelected(QListWidget *list)
-{
-    if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
-        delete item;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRegularExpressionValidator>
 
 QLabel *addLabel(const QString &text, QWidget *parent, int x, int y)
@@ -24,4 +25,15 @@ QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, 
 void refuseCommas(QLineEdit *field)
 {
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]*")), field));
+}
+
+QString chosenText(const QComboBox *box)
+{
+    return box->currentIndex() < 0 ? QString() : box->currentText();
+}
+
+void deleteSelected(QListWidget *list)
+{
+    if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
+        delete item;
 }
