@@ -1,11 +1,13 @@
 #include "app/changeseasonlengthunit.h"
 #include "app/inistore.h"
+#include "app/leaguesettings.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 
 #include "widgets/formcontrols.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,10 +47,12 @@ TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(p
     season->setGeometry(8, 8, 454, 80);
     addLabel(QStringLiteral("Set the length of the season to"), season, 10, 24);
     MatchNumEdit = new QLineEdit(season);
+    MatchNumEdit->setObjectName("MatchNumEdit");
     MatchNumEdit->setMaxLength(2);
     MatchNumEdit->setGeometry(212, 20, 30, 22);
     addLabel(QStringLiteral("matches and"), season, 248, 24);
     SessNumEdit = new QLineEdit(season);
+    SessNumEdit->setObjectName("SessNumEdit");
     SessNumEdit->setMaxLength(2);
     SessNumEdit->setGeometry(334, 20, 30, 22);
     addLabel(QStringLiteral("sessions"), season, 370, 24);
@@ -92,13 +96,20 @@ TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(p
 
 void TAdminConfigForm::FormCreate()
 {
-    SessNumEdit->setText(QString::number(settings.readInteger("SeasonLength", "Sessions", 10)));
-    MatchNumEdit->setText(QString::number(settings.readInteger("SeasonLength", "Matches", 30)));
-    HBminEdit->setValue(settings.readInteger("HomeBonus", "Min", 3));
-    HBmaxEdit->setValue(settings.readInteger("HomeBonus", "Max", 8));
-    PassEdit->setValue(settings.readFloat("Aggression Modifier", "Passive", 0.75));
-    NormEdit->setValue(settings.readFloat("Aggression Modifier", "Normal", 1.0));
-    AggEdit->setValue(settings.readFloat("Aggression Modifier", "Aggressive", 1.15));
+    // A stored length longer than the field's typing limit is shown whole.
+    auto showWhole = [](QLineEdit *field, int value) {
+        const QString text = QString::number(value);
+        field->setMaxLength(std::max(field->maxLength(), int(text.size())));
+        field->setText(text);
+    };
+    showWhole(SessNumEdit, league::sessions(settings));
+    showWhole(MatchNumEdit, league::matches(settings));
+    HBminEdit->setValue(league::homeBonusMin(settings));
+    HBmaxEdit->setValue(league::homeBonusMax(settings));
+    const lineup::Modifiers m = league::styleFactors(settings);
+    PassEdit->setValue(m.passive);
+    NormEdit->setValue(m.normal);
+    AggEdit->setValue(m.aggressive);
 }
 
 void TAdminConfigForm::DoneBtnClick()
@@ -121,15 +132,15 @@ void TPelMainForm::AdminTasksClick()
         TAdminConfigForm dialog(*settings, this);
         Prompts::current().runDialog(&dialog);
     }
-    const int matches = settings->readInteger("SeasonLength", "Matches", 30);
+    const int matches = league::matches(*settings);
     if (MatchNoComboBox->count() != matches)
         fillNumberBox(MatchNoComboBox, 1, matches);
-    const int sessions = settings->readInteger("SeasonLength", "Sessions", 10);
+    const int sessions = league::sessions(*settings);
     if (SessionNoComboBox->count() != sessions)
         fillNumberBox(SessionNoComboBox, 1, sessions);
 
-    const int min = settings->readInteger("HomeBonus", "Min", 3);
-    const int max = settings->readInteger("HomeBonus", "Max", 8);
+    const int min = league::homeBonusMin(*settings);
+    const int max = league::homeBonusMax(*settings);
     bool changed = true;
     if (HBCombo->count() == 0) {
         showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EStringListError"), Prompts::Ok);
@@ -150,7 +161,5 @@ void TPelMainForm::AdminTasksClick()
 
 void TPelMainForm::readModifiers()
 {
-    modifiers.passive = settings->readFloat("Aggression Modifier", "Passive", 0.75);
-    modifiers.normal = settings->readFloat("Aggression Modifier", "Normal", 1.0);
-    modifiers.aggressive = settings->readFloat("Aggression Modifier", "Aggressive", 1.15);
+    modifiers = league::styleFactors(*settings);
 }

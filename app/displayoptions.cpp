@@ -1,4 +1,5 @@
 // Colour scheme, time steps and Auto Increase.
+#include "app/pelerror.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 #include "widgets/stringgrid.h"
@@ -38,7 +39,13 @@ void TPelMainForm::SetTimeStep(QAction *entry)
 void TPelMainForm::MenuAutoIncrClick()
 {
     // The entry is checkable: the trigger has toggled its tick already.
-    settings->writeBool("Options", "AutoIncr", MenuAutoIncr->isChecked());
+    const bool tick = MenuAutoIncr->isChecked();
+    try {
+        settings->writeBool("Options", "AutoIncr", tick);
+    } catch (const PelError &) {
+        MenuAutoIncr->setChecked(!tick); // the tick shows what the file holds
+        throw;
+    }
 }
 
 void TPelMainForm::ApplyColour(int colourValue)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -71,26 +72,51 @@ Found locate(const QStringList &lines, const QString &section, const QString &ke
 
 IniStore::IniStore(QString path) : filePath(std::move(path)) {}
 
-QStringList IniStore::readFileLines(QString *lineEnd) const
+IniStore IniStore::snapshot() const
 {
+    IniStore copy(filePath);
+    copy.held = std::make_shared<const QStringList>(readFileLines());
+    return copy;
+}
+
+namespace {
+
+// The file's lines, each with its own line end ("" for a last line without one).
+struct Line {
+    QString text, end;
+};
+
+QVector<Line> splitKeepingEnds(const QString &text)
+{
+    QVector<Line> lines;
+    Line current;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n') {
+            current.text.append(c);
+            continue;
+        }
+        current.end = (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ? QStringLiteral("\r\n")
+                                                                                       : QString(c);
+        i += current.end.size() - 1;
+        lines.append(current);
+        current = Line();
+    }
+    if (!current.text.isEmpty())
+        lines.append(current);
+    return lines;
+}
+
+} // namespace
+
+QStringList IniStore::readFileLines() const
+{
+    if (held)
+        return *held;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = file.readAll();
-    if (lineEnd) {
-        // Keep the file's own line ends; a new file gets CR LF.
-        const qsizetype lf = bytes.indexOf('\n');
-        const qsizetype cr = bytes.indexOf('\r');
-        if (cr >= 0 && cr + 1 == lf)
-            *lineEnd = QStringLiteral("\r\n");
-        else if (lf >= 0 && (cr < 0 || lf < cr))
-            *lineEnd = QStringLiteral("\n");
-        else if (cr >= 0)
-            *lineEnd = QStringLiteral("\r");
-        else
-            *lineEnd = QStringLiteral("\r\n");
-    }
-    return textfile::splitLines(textfile::decode(bytes));
+    return textfile::splitLines(textfile::decode(file.readAll()));
 }
 
 QString IniStore::readString(const QString &section, const QString &key, const QString &def) const
@@ -125,6 +151,12 @@ int IniStore::readInteger(const QString &section, const QString &key, int def) c
     return parseInteger(readString(section, key, QString()), value) ? value : def;
 }
 
+int IniStore::readInteger(const QString &section, const QString &key, int def, int min, int max) const
+{
+    const int value = readInteger(section, key, def);
+    return value < min || value > max ? def : value;
+}
+
 bool IniStore::readBool(const QString &section, const QString &key, bool def) const
 {
     return readInteger(section, key, def ? 1 : 0) != 0;
@@ -141,32 +173,91 @@ double IniStore::readFloat(const QString &section, const QString &key, double de
     text.replace(u',', u'.'); // a file written with a decimal comma
     bool ok = false;
     const double v = QLocale::c().toDouble(text, &ok);
-    return ok ? v : def;
+    return ok && std::isfinite(v) ? v : def;
+}
+
+double IniStore::readFloat(const QString &section, const QString &key, double def, double min, double max) const
+{
+    const double value = readFloat(section, key, def);
+    return value < min || value > max ? def : value;
 }
 
 void IniStore::writeString(const QString &section, const QString &key, const QString &value)
 {
-    QString lineEnd;
-    QStringList lines = readFileLines(&lineEnd);
-    const Found f = locate(lines, section, key);
+    const QString fileName = QFileInfo(filePath).fileName();
+    if (held)
+        throw PelError(QStringLiteral("Unable to write to %1").arg(filePath));
+    // A setting is one line: a line break or another control character in it
+    // would split the file.
+    for (const QString *text : {&section, &key, &value})
+        if (const qsizetype at = textfile::controlCharacterAt(*text, false); at >= 0)
+            throw PelError(QStringLiteral("The setting %1 cannot hold the control character (code %2); "
+                                          "%3 was not changed")
+                               .arg(key)
+                               .arg(text->at(at).unicode())
+                               .arg(fileName));
+
+    // An existing file that cannot be read is never rewritten from nothing.
+    QByteArray old;
+    const bool exists = QFileInfo::exists(filePath);
+    if (exists) {
+        QFile file(filePath);
+        if (!file.open(QIODevice::ReadOnly))
+            throw PelError(QStringLiteral("Unable to write to %1").arg(filePath));
+        old = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw PelError(QStringLiteral("Unable to write to %1").arg(filePath));
+    }
+    QVector<Line> lines = splitKeepingEnds(textfile::decode(old));
+    QStringList texts;
+    for (const Line &l : lines)
+        texts.append(l.text);
+    // New lines take the file's first line end; a new file gets CR LF.
+    QString lineEnd = QStringLiteral("\r\n");
+    for (const Line &l : lines)
+        if (!l.end.isEmpty()) {
+            lineEnd = l.end;
+            break;
+        }
+    auto insertAt = [&](qsizetype at, const QString &text) {
+        // A line inserted after a last line without a line end gives that
+        // line one and goes without one itself.
+        Line line{text, lineEnd};
+        if (at == lines.size() && !lines.isEmpty() && lines.last().end.isEmpty()) {
+            lines.last().end = lineEnd;
+            line.end.clear();
+        }
+        lines.insert(at, line);
+    };
+
+    const Found f = locate(texts, section, key);
     const QString entry = key + u'=' + value;
     if (f.keyLine >= 0) {
-        lines[f.keyLine] = entry;
+        lines[f.keyLine].text = entry;
     } else if (f.sectionLine >= 0) {
-        lines.insert(f.lastKeyLine + 1, entry);
+        insertAt(f.lastKeyLine + 1, entry);
     } else {
-        lines.append(u'[' + section + u']');
-        lines.append(entry);
+        insertAt(lines.size(), u'[' + section + u']');
+        insertAt(lines.size(), entry);
     }
     QString text;
-    for (const QString &line : lines)
-        text += line + lineEnd;
-    if (!QFileInfo(filePath).isWritable())
+    for (const Line &l : lines)
+        text += l.text + l.end;
+    // A character the code page cannot hold is named, like in the order files.
+    const QByteArray bytes = textfile::encode(text, fileName);
+    if (exists && !QFileInfo(filePath).isWritable())
         throw PelError(QStringLiteral("Unable to write to %1").arg(filePath));
     try {
-        textfile::writeFile(filePath, textfile::encode(text, filePath));
-    } catch (const PelError &) {
-        throw PelError(QStringLiteral("Unable to write to %1").arg(filePath));
+        textfile::writeFile(filePath, bytes, textfile::WriteMode::InPlaceFallback);
+    } catch (const textfile::WriteError &e) {
+        // A write in place that failed half-way: put the old text back.
+        if (exists && QFileInfo(filePath).size() != old.size()) {
+            try {
+                textfile::writeFile(filePath, old, textfile::WriteMode::InPlaceFallback);
+            } catch (const PelError &) {
+            }
+        }
+        throw PelError(QStringLiteral("Unable to write to %1: %2").arg(filePath, e.reason));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "app/pelmainunit1.h"
 #include "app/helpwindow.h"
+#include "app/leaguesettings.h"
 #include "app/prompts.h"
 #include "roster/rosterfile.h"
 #include "widgets/formcontrols.h"
@@ -123,9 +124,9 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
     Mins15On->setChecked(timeSteps);
     Mins15Off->setChecked(!timeSteps);
 
-    fillNumberBox(MatchNoComboBox, 1, ini.readInteger("SeasonLength", "Matches", 30));
-    fillNumberBox(SessionNoComboBox, 1, ini.readInteger("SeasonLength", "Sessions", 10));
-    fillNumberBox(HBCombo, ini.readInteger("HomeBonus", "Min", 3), ini.readInteger("HomeBonus", "Max", 8));
+    fillNumberBox(MatchNoComboBox, 1, league::matches(ini));
+    fillNumberBox(SessionNoComboBox, 1, league::sessions(ini));
+    fillNumberBox(HBCombo, league::homeBonusMin(ini), league::homeBonusMax(ini));
 
     workingDir = ini.readString("Options", "WorkingDir", QString());
     if (!workingDir.isEmpty())
@@ -137,7 +138,8 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
     case 800:
     case 1024: setOuterSize(presetSize(preset)); sizeEntry(preset)->setChecked(true); break;
     case 999:
-        setOuterSize({ini.readInteger("Options", "XRes", 796), ini.readInteger("Options", "YRes", 512)});
+        setOuterSize({ini.readInteger("Options", "XRes", 796, 0, league::MaxWindowSide),
+                      ini.readInteger("Options", "YRes", 512, 0, league::MaxWindowSide)});
         SizeCustom->setChecked(true);
         break;
     default: break;
@@ -193,6 +195,9 @@ void TPelMainForm::buildPanels(QWidget *body)
     TeamNameLabel->setStyleSheet("color: red");
     ManageLabel = label(QString(), infoPanel, 6, 22, 200, 14);
     AbbLabel = label(QString(), infoPanel, 210, 3, 50, 16);
+    TeamNameLabel->setObjectName("TeamNameLabel");
+    ManageLabel->setObjectName("ManageLabel");
+    AbbLabel->setObjectName("AbbLabel");
     AbbLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AbbLabel->setStyleSheet("color: blue");
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/pelerror.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,11 +25,32 @@ QStringList splitLines(const QString &text);
 // read, and refuses a line longer than 255 characters naming file and line.
 QStringList readLines(const QString &path);
 
+// The position of the first control character of a text (tab allowed when
+// asked), or -1. Fields of the league's files never hold one.
+qsizetype controlCharacterAt(const QString &text, bool allowTab = true);
+
+// A single-line text with every control character (tab, CR and LF included)
+// removed: what may be pasted into a field.
+QString withoutControlCharacters(const QString &text);
+
+// The message for the first line longer than 255 characters, or empty.
+QString tooLongLine(const QStringList &lines, const QString &fileName);
+
 // Joins lines, each ended by CR LF.
 QString joinLines(const QStringList &lines);
 
 // Writes bytes atomically: the old file stays whole unless the new one is
-// complete. Throws a PelError naming the file and the system's reason.
-void writeFile(const QString &path, const QByteArray &bytes);
+// complete and on disk. Every write, the sync and the rename are checked;
+// a failure throws a PelError naming the file and the system's reason.
+// InPlaceFallback writes over the file itself when its folder allows no
+// temporary file (the settings file of a shared install).
+enum class WriteMode { Atomic, InPlaceFallback };
+class WriteError : public PelError {
+public:
+    WriteError(const QString &path, const QString &why)
+        : PelError(QStringLiteral("Cannot write %1: %2").arg(path, why)), reason(why) {}
+    QString reason; // the system's reason
+};
+void writeFile(const QString &path, const QByteArray &bytes, WriteMode mode = WriteMode::Atomic);
 
 } // namespace textfile

@@ -1,4 +1,5 @@
 #include "lineup/lineupfile.h"
+#include "app/textfile.h"
 
 namespace lineup {
 
@@ -54,6 +55,24 @@ ComposedLineup composeLineup(const LineupOrders &o)
     c.substitutesComplete = std::all_of(subs.begin(), subs.end(), [](const QString &s) { return !s.isEmpty(); });
     c.lines << team << coaching << starters << subs << QStringLiteral(",");
     return c;
+}
+
+QString ComposedLineup::tooLong(const QString &fileName) const
+{
+    const QString problem = textfile::tooLongLine(lines, fileName);
+    if (problem.isEmpty())
+        return problem;
+    qsizetype at = 0;
+    while (lines.at(at).size() <= textfile::MaxLineLength)
+        ++at;
+    QString cause;
+    if (at == 0)
+        cause = QStringLiteral("the team tactics make it long");
+    else if (at == 1)
+        cause = QStringLiteral("the names of the coaching and training players and the penalty taker make it long");
+    else
+        cause = QStringLiteral("the name and the conditionals of %1 make it long").arg(fieldsOf(lines.at(at), 2).at(1));
+    return problem + QStringLiteral(": ") + cause;
 }
 
 QStringList fieldsOf(const QString &line, int count)

@@ -37,6 +37,9 @@ struct ComposedLineup {
     QStringList lines; // the 19 lines, without line ends
     int starters = 0;
     bool substitutesComplete = false;
+    // Why a line is longer than the league's 255 characters, naming the line
+    // and what makes it long; empty when every line fits.
+    QString tooLong(const QString &fileName) const;
 };
 ComposedLineup composeLineup(const LineupOrders &orders);
 

@@ -1,6 +1,7 @@
 // Save Lineup, Open Lineup, applying a line-up file, Save & View and the
 // Lineup Viewer sheet.
 #include "app/pelmainunit1.h"
+#include "app/leaguesettings.h"
 #include "app/prompts.h"
 #include "app/textfile.h"
 #include "lineup/lineupfile.h"
@@ -62,6 +63,10 @@ bool TPelMainForm::saveLineup()
         return false;
     }
     const QString path = lineupPath();
+    if (const QString problem = composed.tooLong(QFileInfo(path).fileName()); !problem.isEmpty()) {
+        showPlain(QStringLiteral("Invalid Lineup"), problem + QStringLiteral(". Lineup not saved"));
+        return false;
+    }
     const QByteArray bytes = textfile::encode(textfile::joinLines(composed.lines), QFileInfo(path).fileName());
     return saveOrderFile(path, bytes, QStringLiteral("Lineup Saved"), QStringLiteral(" has been created"),
                          QStringLiteral("Lineup not saved"));
@@ -100,8 +105,8 @@ void TPelMainForm::OpenLineupMenuClick()
 
 void TPelMainForm::ApplyLineup(const QStringList &lines)
 {
-    const int min = settings->readInteger("HomeBonus", "Min", 3);
-    const int max = settings->readInteger("HomeBonus", "Max", 8);
+    const int min = league::homeBonusMin(*settings);
+    const int max = league::homeBonusMax(*settings);
     TeamTacticList.clear();
     TeamInfListBox->clear();
 

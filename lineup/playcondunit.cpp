@@ -11,6 +11,7 @@
 
 #include "widgets/formcontrols.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -147,6 +148,8 @@ void TPlayCondForm::FormCreate(const QStringList &opponents, bool timeSteps)
             const QString &field = fields.at(k);
             QWidget *control = controls.at(k);
             if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+                // The typing limit never cuts a value read from the file.
+                edit->setMaxLength(std::max(edit->maxLength(), int(field.size())));
                 edit->setText(field);
             } else if (auto *box = qobject_cast<QComboBox *>(control); box->isEditable()) {
                 box->setEditText(field);

@@ -1,5 +1,6 @@
 #include "lineup/teamtacticunit.h"
 #include "app/pelmainunit1.h"
+#include "app/leaguesettings.h"
 #include "app/prompts.h"
 #include "lineup/tactics.h"
 #include "widgets/updown.h"
@@ -38,6 +39,7 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
     ConditBox1 = addPickList(this, lineup::conditionOperators(), 60, 60, 54);
     CTacVal1 = new QLineEdit(QStringLiteral("0"), this);
     CTacVal1->setMaxLength(4);
+    refuseCommas(CTacVal1);
     CTacVal1->setGeometry(120, 60, 40, 22);
     UpDown1 = new UpDownArrows(this);
     UpDown1->move(162, 60);
@@ -48,6 +50,7 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
     ConditBox2 = addPickList(this, lineup::conditionOperators(), 240, 60, 54);
     CTacVal2 = new QLineEdit(QStringLiteral("0"), this);
     CTacVal2->setMaxLength(4);
+    refuseCommas(CTacVal2);
     CTacVal2->setGeometry(300, 60, 40, 22);
     UpDown2 = new UpDownArrows(this);
     UpDown2->move(342, 60);
@@ -104,12 +107,9 @@ void TTeamTacticForm::FormCreate()
     TimeCheck->setChecked(main.timeSteps);
     StartStratBox->clear();
     TeamStratBox1->clear();
-    const int count = main.settings->readInteger("TeamTacs", "howmany", 6);
-    for (int n = 1; n <= count; ++n) {
-        const QString name = main.settings->readString("TeamTacs", QStringLiteral("T%1").arg(n), "test");
-        StartStratBox->addItem(name);
-        TeamStratBox1->addItem(name);
-    }
+    const QStringList names = league::strategyNames(*main.settings);
+    StartStratBox->addItems(names);
+    TeamStratBox1->addItems(names);
     int start = 0;
     for (int i = 0; i < StartStratBox->count(); ++i)
         if (StartStratBox->itemText(i).left(1) == main.StartStrategy && !main.StartStrategy.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "orders/bids.h"
 #include "app/pelerror.h"
+#include "app/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,34 @@ QString amountProblem(const QString &text)
     return QString();
 }
 
-void writeArchive(const QString &zipPath, const QStringList &files)
+QStringList archiveProblems(const QStringList &files, QStringList *unique)
+{
+    // One file listed twice (also once by bare name and once by full path)
+    // is packed once.
+    QStringList kept;
+    QStringList seen;
+    for (const QString &path : files) {
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        if (seen.contains(absolute))
+            continue;
+        seen.append(absolute);
+        kept.append(path);
+    }
+    if (unique)
+        *unique = kept;
+    // Entries are stored under bare names, and the game master's Windows
+    // takes names that differ only in case for one.
+    QStringList problems;
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        for (qsizetype j = i + 1; j < kept.size(); ++j)
+            if (QFileInfo(kept.at(i)).fileName().compare(QFileInfo(kept.at(j)).fileName(), Qt::CaseInsensitive) == 0)
+                problems.append(QStringLiteral("%1 and %2 have the same name and cannot both be zipped. "
+                                               "Remove one of them from the list.")
+                                    .arg(kept.at(i), kept.at(j)));
+    return problems;
+}
+
+QStringList writeArchive(const QString &zipPath, const QStringList &files)
 {
     // Read every file first: a missing one stops before the archive is touched.
     std::vector<QByteArray> contents;
@@ -74,18 +102,41 @@ void writeArchive(const QString &zipPath, const QStringList &files)
             throw PelError(QStringLiteral("Cannot read %1 for the archive: %2").arg(path, f.errorString()));
         contents.push_back(f.readAll());
     }
-    int error = 0;
-    zip_t *archive = zip_open(QFile::encodeName(zipPath).constData(), ZIP_CREATE, &error);
-    if (!archive) {
-        zip_error_t e;
-        zip_error_init_with_code(&e, error);
-        const QString reason = QString::fromLocal8Bit(zip_error_strerror(&e));
-        zip_error_fini(&e);
+    // The archive is built in memory from the old one, if any, and written
+    // through the same checked routine as every other file.
+    QByteArray old;
+    if (QFile existing(zipPath); existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            throw PelError(QStringLiteral("Cannot write %1: %2").arg(zipPath, existing.errorString()));
+        old = existing.readAll();
+    }
+    zip_error_t error;
+    zip_error_init(&error);
+    auto reasonOf = [](zip_error_t *e) { return QString::fromLocal8Bit(zip_error_strerror(e)); };
+    zip_source_t *buffer = zip_source_buffer_create(old.isEmpty() ? nullptr : old.constData(),
+                                                    zip_uint64_t(old.size()), 0, &error);
+    if (!buffer) {
+        const QString reason = reasonOf(&error);
+        zip_error_fini(&error);
         throw PelError(QStringLiteral("Cannot write %1: %2").arg(zipPath, reason));
     }
+    zip_t *archive = zip_open_from_source(buffer, ZIP_CREATE, &error);
+    if (!archive) {
+        const QString reason = reasonOf(&error);
+        zip_error_fini(&error);
+        zip_source_free(buffer);
+        throw PelError(QStringLiteral("Cannot write %1: %2").arg(zipPath, reason));
+    }
+    zip_error_fini(&error);
+    zip_source_keep(buffer); // its bytes are the new archive after zip_close
+    struct BufferRelease {
+        zip_source_t *source;
+        ~BufferRelease() { zip_source_free(source); }
+    } release{buffer};
+
     auto fail = [&](const QString &what) {
         const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
-        zip_discard(archive); // the old archive stays as it was
+        zip_discard(archive);
         throw PelError(QStringLiteral("Cannot write %1: %2 (%3)").arg(zipPath, reason, what));
     };
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -101,9 +152,26 @@ void writeArchive(const QString &zipPath, const QStringList &files)
         if (zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 9) < 0)
             fail(files.at(i));
     }
-    // libzip writes a temporary file and renames it over the old archive.
+    QStringList entries;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i)
+        if (const char *name = zip_get_name(archive, zip_uint64_t(i), 0))
+            entries.append(QString::fromUtf8(name));
     if (zip_close(archive) < 0)
         fail(zipPath);
+
+    QByteArray bytes;
+    if (zip_source_open(buffer) < 0)
+        throw PelError(QStringLiteral("Cannot write %1: the archive could not be built").arg(zipPath));
+    char chunk[65536];
+    zip_int64_t n;
+    while ((n = zip_source_read(buffer, chunk, sizeof chunk)) > 0)
+        bytes.append(chunk, qsizetype(n));
+    zip_source_close(buffer);
+    if (n < 0)
+        throw PelError(QStringLiteral("Cannot write %1: the archive could not be built").arg(zipPath));
+    textfile::writeFile(zipPath, bytes);
+    return entries;
 }
 
 } // namespace orders

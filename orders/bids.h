@@ -9,6 +9,10 @@ namespace orders {
 // abbreviation + "Session" + session + suffix ("Bids.txt", "Press.txt", ".zip").
 QString sessionFileName(const QString &abbreviation, const QString &session, const QString &suffix);
 
+// The longest name whose bid line (lot, price of at most four digits, name)
+// fits the league's 255 characters.
+constexpr int MaxBidNameLength = 255 - 2 - 4 - 2;
+
 struct Bid {
     QString lot, price, name;
 };
@@ -27,10 +31,17 @@ QString suggestedName(const QVector<Bid> &bids, int row);
 // The bid amount check: the message for a refused amount, or empty.
 QString amountProblem(const QString &trimmed);
 
+// The files of the zip list as they are packed: a file listed more than
+// once (by the same path, or by bare name and by full path) once, in list
+// order, into unique; the returned messages name each pair of files whose
+// bare names differ at most in case, which cannot both be packed.
+QStringList archiveProblems(const QStringList &files, QStringList *unique = nullptr);
+
 // Writes the listed files into a ZIP archive at zipPath, each under its bare
 // name, deflated at level 9; entries of an existing archive are kept or
 // replaced by name. Either the whole archive is written or the old one stays
-// as it was. Throws a PelError naming the file and the reason.
-void writeArchive(const QString &zipPath, const QStringList &files);
+// as it was. Returns the names of the entries the archive now holds. Throws a
+// PelError naming the file and the reason.
+QStringList writeArchive(const QString &zipPath, const QStringList &files);
 
 } // namespace orders

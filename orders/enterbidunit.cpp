@@ -74,6 +74,7 @@ TBidNameDlg::TBidNameDlg(const QString &suggestion, QWidget *parent) : QDialog(p
     PlayNameEdit = new QLineEdit(suggestion, this);
     PlayNameEdit->setGeometry(12, 34, 200, 24);
     refuseCommas(PlayNameEdit); // a comma would add a field to the bid's line
+    PlayNameEdit->setMaxLength(orders::MaxBidNameLength);
     ClearBtn = new QPushButton(QStringLiteral("Clear"), this);
     ClearBtn->setGeometry(220, 33, 68, 26);
     OKBtn = new QPushButton(QStringLiteral("Done"), this);

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 enum BidColumn { ColLot = 0, ColPrice = 1, ColBidName = 2 };
@@ -109,8 +110,12 @@ void TPelMainForm::SaveBidsBtnClick()
         return;
     }
     const QString path = sessionPath(QStringLiteral("Bids.txt"));
-    const QByteArray bytes = textfile::encode(
-        textfile::joinLines(orders::bidLines(bids, AutoSortCheckBox->isChecked())), QFileInfo(path).fileName());
+    const QStringList lines = orders::bidLines(bids, AutoSortCheckBox->isChecked());
+    if (const QString problem = textfile::tooLongLine(lines, QFileInfo(path).fileName()); !problem.isEmpty()) {
+        showPlain(QStringLiteral("Bids not saved"), problem + u'.');
+        return;
+    }
+    const QByteArray bytes = textfile::encode(textfile::joinLines(lines), QFileInfo(path).fileName());
     saveOrderFile(path, bytes, QStringLiteral("Bids Saved"), QStringLiteral(" has been created"),
                   QStringLiteral("Bids not saved"));
 }
@@ -129,9 +134,18 @@ void TPelMainForm::SavePressBtnClick()
     if (!CheckOrdersReady())
         return;
     const QString path = sessionPath(QStringLiteral("Press.txt"));
-    QString text = PressMemo->toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    saveOrderFile(path, textfile::encode(text, QFileInfo(path).fileName()), QStringLiteral("Press Saved"),
+    // The text exactly as it stands (toPlainText would turn no-break spaces
+    // into spaces); its lines end with CR LF, the last one as typed.
+    const QStringList lines = textfile::splitLines(
+        PressMemo->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n'));
+    const QString fileName = QFileInfo(path).fileName();
+    if (const QString problem = textfile::tooLongLine(lines, fileName); !problem.isEmpty()) {
+        showPlain(QStringLiteral("Press not saved"), problem + QStringLiteral(". Break the line into shorter ones."));
+        return;
+    }
+    QString text = PressMemo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")).replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    saveOrderFile(path, textfile::encode(text, fileName), QStringLiteral("Press Saved"),
                   QStringLiteral(" has been saved"), QStringLiteral("Press not saved"));
 }
 
@@ -168,20 +182,15 @@ void TPelMainForm::ZipBtnClick()
     QStringList files;
     for (int i = 0; i < ZipListBox->count(); ++i)
         files.append(ZipListBox->item(i)->text());
-    // Two files of one bare name would be stored under one entry.
-    for (int i = 0; i < files.size(); ++i)
-        for (int j = i + 1; j < files.size(); ++j)
-            if (files.at(i) != files.at(j) && QFileInfo(files.at(i)).fileName() == QFileInfo(files.at(j)).fileName()) {
-                showMessage(Prompts::Kind::Error,
-                            QStringLiteral("%1 and %2 have the same name and cannot both be zipped. "
-                                           "Remove one of them from the list.")
-                                .arg(files.at(i), files.at(j)),
-                            Prompts::Ok);
-                return;
-            }
-    files.removeDuplicates();
+    QStringList unique;
+    if (const QStringList problems = orders::archiveProblems(files, &unique); !problems.isEmpty()) {
+        showMessage(Prompts::Kind::Error, problems.first(), Prompts::Ok);
+        return;
+    }
     const QString path = sessionPath(QStringLiteral(".zip"));
-    orders::writeArchive(path, files);
-    showPlain(QStringLiteral("Orders Saved"), QFileInfo(path).fileName() + QStringLiteral(" has been created"));
+    const QStringList entries = orders::writeArchive(path, unique);
+    // Entries kept from an earlier archive of the session are named too.
+    showPlain(QStringLiteral("Orders Saved"), QFileInfo(path).fileName() + QStringLiteral(" has been created")
+                                                  + QStringLiteral("\n\nIt holds: ") + entries.join(QStringLiteral(", ")));
     ZipListBox->clear();
 }

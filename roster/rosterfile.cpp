@@ -1,6 +1,8 @@
 #include "roster/rosterfile.h"
 #include "app/pelerror.h"
 
+#include <algorithm>
+
 namespace roster {
 
 QStringList headers()
@@ -48,6 +50,22 @@ void checkAbbreviation(const QString &abbreviation)
         throw PelError(QStringLiteral("The team abbreviation \"%1\" holds a path separator; "
                                       "Pellmore names files after it and cannot open this roster")
                            .arg(abbreviation));
+}
+
+void checkSkill(const QString &name, const QString &skillText)
+{
+    const QString t = skillText.trimmed();
+    bool ok = false;
+    const qlonglong value = t.toLongLong(&ok, 10);
+    const QString digits = t.startsWith(u'-') || t.startsWith(u'+') ? t.mid(1) : t;
+    const bool allDigits = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if ((ok && (value > MaxSkill || value < -MaxSkill)) || (!ok && allDigits))
+        throw PelError(QStringLiteral("The skill level %1 of %2 is too large to rate (Pellmore rates skill levels "
+                                      "up to %3); the roster was not opened")
+                           .arg(t, name)
+                           .arg(MaxSkill));
 }
 
 Candidate candidateFor(int age, int skill, int maxAge, int minSkill)

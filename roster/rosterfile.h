@@ -36,6 +36,13 @@ QString firstField(const QString &line);
 // directory. Throws a PelError naming the abbreviation.
 void checkAbbreviation(const QString &abbreviation);
 
+// Skill levels are rated from -MaxSkill to MaxSkill: beyond that a rating
+// and the totals of eleven could not be held. Throws a PelError naming the
+// player when a whole-number skill level lies outside; a skill level that is
+// no number at all is left to the conversion of the lists and ratings.
+constexpr int MaxSkill = 99999;
+void checkSkill(const QString &name, const QString &skillText);
+
 // Coaching filter defaults and the candidate rule of the training and
 // coaching choices.
 constexpr int DefaultMaxAge = 9;

@@ -31,6 +31,10 @@ void TPelMainForm::LoadRoster(const QStringList &fileLines)
     const QStringList lines = roster::dropLeadingEmpty(fileLines);
     const QStringList team = roster::splitFields(lines.first());
     roster::checkAbbreviation(team.value(0));
+    for (qsizetype r = 1; r < lines.size(); ++r) {
+        const QStringList fields = roster::splitFields(lines.at(r));
+        roster::checkSkill(fields.value(roster::ColName), fields.value(roster::ColSL));
+    }
 
     RosterStringGrid->setRows(int(lines.size()));
     if (team.size() > 0)

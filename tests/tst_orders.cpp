@@ -325,7 +325,9 @@ private slots:
         fx.prompts.boxes.clear();
 
         w.ZipBtn->click();
-        QCOMPARE(fx.prompts.texts(), QStringList({"ABCSession7.zip has been created"}));
+        QCOMPARE(fx.prompts.texts(),
+                 QStringList({"ABCSession7.zip has been created\n\n"
+                              "It holds: ABC3.txt, ABCSession7Bids.txt, ABCSession7Press.txt"}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Orders Saved"));
         QCOMPARE(w.ZipListBox->count(), 0);
         auto entries = archiveEntries(fx.path("ABCSession7.zip"));

@@ -107,7 +107,7 @@ private slots:
             ini.writeInteger("Options", "ScreenRes", 640);
             QFAIL("write was not refused");
         } catch (const PelError &e) {
-            QCOMPARE(e.message(), "Unable to write to " + p);
+            QCOMPARE(e.message(), "Unable to write to " + p + ": No such file or directory");
         }
     }
 

@@ -16,5 +16,6 @@ QString chosenText(const QComboBox *box);
 // Deletes a list's selected entry; nothing when none is selected.
 void deleteSelected(QListWidget *list);
 // A field into which no comma can be typed or pasted: a comma would add a
-// field to a line of the league's comma-separated files.
+// field to a line of the league's comma-separated files. Line breaks and
+// other control characters are dropped from what is pasted.
 void refuseCommas(QLineEdit *field);
