@@ -102,11 +102,12 @@ void TAdminConfigForm::FormCreate()
         field->setMaxLength(std::max(field->maxLength(), int(text.size())));
         field->setText(text);
     };
-    showWhole(SessNumEdit, league::sessions(settings));
-    showWhole(MatchNumEdit, league::matches(settings));
-    HBminEdit->setValue(league::homeBonusMin(settings));
-    HBmaxEdit->setValue(league::homeBonusMax(settings));
-    const lineup::Modifiers m = league::styleFactors(settings);
+    const IniStore file = settings.snapshot();
+    showWhole(SessNumEdit, league::sessions(file));
+    showWhole(MatchNumEdit, league::matches(file));
+    HBminEdit->setValue(league::homeBonusMin(file));
+    HBmaxEdit->setValue(league::homeBonusMax(file));
+    const lineup::Modifiers m = league::styleFactors(file);
     PassEdit->setValue(m.passive);
     NormEdit->setValue(m.normal);
     AggEdit->setValue(m.aggressive);

@@ -107,7 +107,7 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
         return; // started() is false: the program ends
     }
     settings = std::make_unique<IniStore>(settingsPath);
-    IniStore &ini = *settings;
+    const IniStore ini = settings->snapshot(); // one read for all of start-up
     TeamTacticList.clear();
     OppPlayerList.clear();
 
