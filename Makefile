@@ -1,11 +1,13 @@
 # Two commands for a new user on Debian 12:
 #   make run   installs what is missing, builds and starts Pellmore
 #   make test  the same set-up, then the whole test suite headless
+# and, for installing: make package builds the Debian package build/pellmore_*.deb
 
 PACKAGES := build-essential cmake make pkg-config qt6-base-dev libzip-dev \
-            xvfb xauth imagemagick
+            xvfb xauth imagemagick \
+            dpkg-dev file desktop-file-utils appstream shared-mime-info xdotool
 
-.PHONY: run test build deps
+.PHONY: run test build deps package
 
 deps:
 	@missing=""; \
@@ -35,3 +37,6 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset default
+
+package: build
+	cd build && cpack -G DEB

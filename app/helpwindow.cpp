@@ -1,7 +1,7 @@
 #include "app/helpwindow.h"
 #include "app/pelerror.h"
+#include "app/settingslocation.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -20,7 +20,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), view(new QTextBrowser
 
 QString HelpWindow::helpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/PEL2000.html");
+    return location::shippedFile(QStringLiteral("PEL2000.html"));
 }
 
 void HelpWindow::showContents()

@@ -3,8 +3,8 @@
 
 class QTextBrowser;
 
-// The program's own help window, showing the help document shipped beside
-// the executable.
+// The program's own help window, showing the help document shipped with the
+// program (beside the executable, or in the installed data folder).
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "app/inistore.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
+#include "app/settingslocation.h"
 
 #include <QApplication>
 
@@ -25,10 +26,19 @@ int main(int argc, char *argv[])
 {
     PellmoreApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmore"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELLMORE_APP_ID));
 
-    TPelMainForm PelMainForm(settingsPathFor(QCoreApplication::applicationFilePath()));
+    TPelMainForm PelMainForm(location::resolveSettings());
     if (!PelMainForm.started())
         return 1;
     PelMainForm.show();
+    // A roster named on the command line ("pellmore ABC.ros") opens at start.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (const QString &argument : arguments) {
+        if (!argument.startsWith(u'-')) {
+            PelMainForm.openRosterAtStart(argument);
+            break;
+        }
+    }
     return app.exec();
 }

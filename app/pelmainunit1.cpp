@@ -100,7 +100,7 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
         const int answer = showMessage(Prompts::Kind::Error, QStringLiteral("WARNING INI file not found (see Help)"),
                                        Prompts::Abort | Prompts::Help);
         if (answer == Prompts::Help) {
-            const QString help = QFileInfo(settingsPath).absolutePath() + QStringLiteral("/PEL2000.html");
+            const QString help = HelpWindow::helpFilePath();
             if (QFileInfo::exists(help))
                 QDesktopServices::openUrl(QUrl::fromLocalFile(help));
         }

@@ -130,6 +130,9 @@ public:
 
     // Roster.
     void OpenSubMenuClick();
+    // Opens a roster named on the command line as Open Roster opens the file
+    // chosen; an error is shown by the default error report.
+    void openRosterAtStart(const QString &path);
     void LoadRoster(const QStringList &lines);
     void FillPlayerBoxes(bool fullMode);
     void TPBoxChange();
@@ -206,6 +209,7 @@ private:
     void fillNumberBox(QComboBox *box, int from, int to);
     void readModifiers(); // the rating factors of the play styles
     QString openRosterFile(); // chooser of Open Roster and the opponent
+    void loadRosterFile(const QString &path);
     void handle(void (TPelMainForm::*handler)());
     bool saveLineup(); // true when the file was written
     // Saves one order file: asks before replacing, writes, lists it for

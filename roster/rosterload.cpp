@@ -21,8 +21,17 @@ QString TPelMainForm::openRosterFile()
 void TPelMainForm::OpenSubMenuClick()
 {
     const QString path = openRosterFile();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadRosterFile(path);
+}
+
+void TPelMainForm::openRosterAtStart(const QString &path)
+{
+    runGuarded([&] { loadRosterFile(path); });
+}
+
+void TPelMainForm::loadRosterFile(const QString &path)
+{
     LoadRoster(textfile::readLines(path));
 }
 

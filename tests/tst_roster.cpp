@@ -39,6 +39,22 @@ void doubleClick(QListWidget *list, int index)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
 }
 
+// What the manager sees of an opened roster: team labels, grid, candidate
+// boxes, the strategy and every box shown.
+QStringList rosterView(const Fixture &fx)
+{
+    const TPelMainForm &w = *fx.window;
+    QStringList view{w.AbbLabel->text(), w.TeamNameLabel->text(), w.ManageLabel->text(), w.StartStrategy};
+    for (int r = 0; r < w.RosterStringGrid->rows(); ++r)
+        view += row(w.RosterStringGrid, r).join(u'|');
+    view += items(w.PTakeBox).join(u'|');
+    view += items(w.TPBox).join(u'|');
+    view += items(w.CPBox).join(u'|');
+    for (const auto &box : fx.prompts.boxes)
+        view += box.caption + u':' + box.text;
+    return view;
+}
+
 const QStringList ExampleNames{"Keeper", "Sweeper", "Stopper", "Back",    "Anchor", "Middle",
                                "Attack", "Winger",  "Striker", "Utility", "Youth"};
 
@@ -159,6 +175,42 @@ private slots:
         fx.prompts.files.enqueue(fx.path("gone.ros"));
         w.OpenSubMenu->trigger();
         QCOMPARE(fx.prompts.texts(), QStringList({"Cannot open file " + fx.path("gone.ros") + "."}));
+    }
+
+    // A roster named on the command line opens as Open Roster opens it, a
+    // bare name from the current folder, errors in the same boxes.
+    void openedAtStartAsOpenRoster_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // null: no such file
+        QTest::addColumn<QString>("abbreviation");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("roster") << exampleRoster() << "TST" << 0;
+        QTest::newRow("missing file") << QByteArray() << "" << 1;
+        QTest::newRow("bad age, stops part way")
+            << QByteArray("NEW,New Team,Boss\r\nA,2,10,GK,1\r\nB,x,10,DF,1\r\n") << "NEW" << 1;
+        QTest::newRow("line too long") << QByteArray("NEW,New Team,Boss\r\n" + QByteArray(256, 'x') + "\r\n") << ""
+                                       << 1;
+    }
+    void openedAtStartAsOpenRoster()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, abbreviation);
+        QFETCH(int, boxes);
+        Fixture atStart;
+        if (!file.isNull())
+            atStart.write("NEW.ros", file);
+        atStart.start().openRosterAtStart("NEW.ros");
+        QVERIFY(atStart.prompts.choosers.isEmpty());
+        QCOMPARE(atStart.form().AbbLabel->text(), abbreviation);
+        QCOMPARE(atStart.prompts.boxes.size(), boxes);
+
+        Fixture chosen;
+        chosen.start();
+        if (!file.isNull())
+            chosen.write("NEW.ros", file);
+        chosen.prompts.files.enqueue("NEW.ros");
+        chosen.form().OpenSubMenu->trigger();
+        QCOMPARE(rosterView(atStart), rosterView(chosen));
     }
 
     void teamLineOnlyAndShortTeamLine()

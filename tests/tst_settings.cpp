@@ -1,11 +1,59 @@
 // The settings store and the league's text-file rules.
 #include "app/inistore.h"
 #include "app/pelerror.h"
+#include "app/settingslocation.h"
 #include "app/textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+// Read-only files and folders hold back an ordinary user, not root: as root
+// the cases run as "nobody" (the saved user id brings root back after).
+class OrdinaryUser {
+public:
+    OrdinaryUser() : wasRoot(geteuid() == 0)
+    {
+        if (wasRoot && (setresgid(65534, 65534, 0) != 0 || setresuid(65534, 65534, 0) != 0))
+            qFatal("cannot act as an ordinary user");
+    }
+    ~OrdinaryUser()
+    {
+        if (wasRoot && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+            qFatal("cannot return to root");
+    }
+
+private:
+    bool wasRoot;
+};
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+std::optional<QByteArray> fileBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+constexpr QFileDevice::Permissions ReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser
+    | QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::ExeOwner | QFileDevice::ExeUser
+    | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
+} // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -115,6 +163,121 @@ private slots:
     {
         QCOMPARE(settingsPathFor("/opt/pm/pellmore"), QString("/opt/pm/pellmore.INI"));
         QCOMPARE(settingsPathFor("/opt/pm/Orders.exe"), QString("/opt/pm/Orders.INI"));
+    }
+
+    // A program in <root>/bin with its shipped files in the installed data
+    // folder and the user's configuration folder <root>/home/config.
+    void settingsLocation_data()
+    {
+        QTest::addColumn<QByteArray>("beside");   // pellmore.INI beside the program; null: none
+        QTest::addColumn<QString>("besideMode");  // "", "file read-only", "folder read-only"
+        QTest::addColumn<QByteArray>("config");   // already in the configuration folder; null: none
+        QTest::addColumn<QByteArray>("shipped");  // the default in the data folder; null: none
+        QTest::addColumn<bool>("noConfigFolder"); // the configuration folder cannot be made
+        QTest::addColumn<QString>("chosen");      // "beside" or "config"
+        QTest::addColumn<QByteArray>("expected"); // the chosen file's bytes; null: it does not exist
+
+        const QByteArray own("[Options]\r\nAutoIncr=1\r\n");
+        const QByteArray mine("[Options]\r\nColourScheme=255\r\n");
+        const QByteArray def("[SeasonLength]\r\nMatches=30\r\n");
+        const QByteArray none;
+        QTest::newRow("portable, writable") << own << "" << none << def << false << "beside" << own;
+        QTest::newRow("portable wins over a config file") << own << "" << mine << def << false << "beside" << own;
+        QTest::newRow("portable file read-only: copied to config")
+            << own << "file read-only" << none << def << false << "config" << own;
+        QTest::newRow("portable folder read-only: copied to config")
+            << own << "folder read-only" << none << def << false << "config" << own;
+        QTest::newRow("portable read-only, config kept")
+            << own << "file read-only" << mine << def << false << "config" << mine;
+        QTest::newRow("installed, first start: default copied")
+            << none << "" << none << def << false << "config" << def;
+        QTest::newRow("installed, config kept") << none << "" << mine << def << false << "config" << mine;
+        QTest::newRow("installed, empty default copied")
+            << none << "" << none << QByteArray("") << false << "config" << QByteArray("");
+        QTest::newRow("portable read-only, no config folder: read-only file used")
+            << own << "file read-only" << none << def << true << "beside" << own;
+        QTest::newRow("installed, no config folder: missing") << none << "" << none << def << true << "beside" << none;
+        QTest::newRow("neither: missing") << none << "" << none << none << false << "beside" << none;
+    }
+    void settingsLocation()
+    {
+        QFETCH(QByteArray, beside);
+        QFETCH(QString, besideMode);
+        QFETCH(QByteArray, config);
+        QFETCH(QByteArray, shipped);
+        QFETCH(bool, noConfigFolder);
+        QFETCH(QString, chosen);
+        QFETCH(QByteArray, expected);
+
+        const OrdinaryUser user;
+        QTemporaryDir root;
+        const QString bin = root.filePath("bin");
+        const QString exe = bin + "/pellmore";
+        putFile(exe, "");
+        const QString besidePath = bin + "/pellmore.INI";
+        if (!beside.isNull())
+            putFile(besidePath, beside);
+        const QString dataFolder = location::installedDataFolder(bin);
+        QVERIFY(!dataFolder.startsWith(bin + '/'));
+        if (!shipped.isNull())
+            putFile(dataFolder + "/pellmore.INI", shipped);
+        const QString home = root.filePath("home");
+        QVERIFY(QDir().mkpath(home));
+        const QString configFolder = home + "/config";
+        const QString configPath = configFolder + "/pellmore.INI";
+        if (!config.isNull())
+            putFile(configPath, config);
+
+        const auto restore = qScopeGuard([&] { // so that the folder can be removed
+            QFile::setPermissions(bin, ReadOnly | QFileDevice::WriteOwner);
+            QFile::setPermissions(home, ReadOnly | QFileDevice::WriteOwner);
+        });
+        if (besideMode == "file read-only")
+            QVERIFY(QFile::setPermissions(besidePath, ReadOnly));
+        if (besideMode == "folder read-only")
+            QVERIFY(QFile::setPermissions(bin, ReadOnly));
+        if (noConfigFolder)
+            QVERIFY(QFile::setPermissions(home, ReadOnly));
+
+        const QString path = location::resolveSettings(exe, configFolder);
+        QCOMPARE(path, chosen == "beside" ? besidePath : configPath);
+        QCOMPARE(fileBytes(path), expected.isNull() ? std::nullopt : std::optional(expected));
+        // The files shipped or placed are never changed; a config file is
+        // only made when it is the one chosen.
+        QCOMPARE(fileBytes(besidePath), beside.isNull() ? std::nullopt : std::optional(beside));
+        QCOMPARE(fileBytes(dataFolder + "/pellmore.INI"), shipped.isNull() ? std::nullopt : std::optional(shipped));
+        if (chosen == "beside")
+            QCOMPARE(fileBytes(configPath), config.isNull() ? std::nullopt : std::optional(config));
+        else
+            QVERIFY(QFileInfo(configPath).isWritable());
+    }
+
+    void shippedFileFound_data()
+    {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("found"); // "beside" or "installed"
+        QTest::newRow("beside the program") << true << false << "beside";
+        QTest::newRow("beside the program first") << true << true << "beside";
+        QTest::newRow("installed data folder") << false << true << "installed";
+        QTest::newRow("nowhere: named beside the program") << false << false << "beside";
+    }
+    void shippedFileFound()
+    {
+        QFETCH(bool, beside);
+        QFETCH(bool, installed);
+        QFETCH(QString, found);
+        QTemporaryDir root;
+        const QString bin = root.filePath("usr/bin");
+        QVERIFY(QDir().mkpath(bin));
+        const QString besidePath = bin + "/PEL2000.html";
+        const QString installedPath = location::installedDataFolder(bin) + "/PEL2000.html";
+        QCOMPARE(installedPath, root.filePath("usr/share/pellmore/PEL2000.html"));
+        if (beside)
+            putFile(besidePath, "<html></html>");
+        if (installed)
+            putFile(installedPath, "<html></html>");
+        QCOMPARE(location::shippedFile("PEL2000.html", bin), found == "beside" ? besidePath : installedPath);
     }
 
     void splitLines_data()
