@@ -7,7 +7,7 @@ PACKAGES := build-essential cmake make pkg-config qt6-base-dev libzip-dev \
             xvfb xauth imagemagick \
             dpkg-dev file desktop-file-utils appstream shared-mime-info xdotool
 
-.PHONY: run test build deps package
+.PHONY: run test build deps package fuzz test-sanitize
 
 deps:
 	@missing=""; \
@@ -40,3 +40,21 @@ test: build
 
 package: build
 	cd build && cpack -G DEB
+
+# Checked builds, each in its own build folder (see README).
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+SANITIZE_ENV := QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:verify_asan_link_order=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	cmake -S . -B build-fuzz -DPELLMORE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j2 --target fuzzers
+	fuzz/run.sh
+
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DPELLMORE_SANITIZE=ON -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-sanitize -j2
+	cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure

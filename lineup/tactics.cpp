@@ -74,7 +74,9 @@ QString limitValueText(const QString &text)
 
 QString stepValue(const QString &text, bool up, int step)
 {
-    return QString::number(std::clamp(valueOf(text) + (up ? step : -step), -90, 90));
+    // In 64 bits: a text read from a file may hold any whole number.
+    const qint64 stepped = qint64(valueOf(text)) + (up ? step : -step);
+    return QString::number(std::clamp<qint64>(stepped, -90, 90));
 }
 
 int stepFor(const QString &event, bool timeSteps)

@@ -137,6 +137,26 @@ private slots:
         QTest::newRow("bound -90") << "G" << false << "-89" << false << 3 << "-90";
         QTest::newRow("T ticked down") << "T" << true << "10" << false << 1 << "-5";
     }
+    // A value field can hold a number read from a file, as large as any.
+    void stepsFromAnyNumber_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("largest up") << "2147483647" << true << 15 << "90";
+        QTest::newRow("largest down") << "2147483647" << false << 15 << "90";
+        QTest::newRow("smallest down") << "-2147483648" << false << 15 << "-90";
+    }
+    void stepsFromAnyNumber()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, up);
+        QFETCH(int, step);
+        QFETCH(QString, result);
+        QCOMPARE(lineup::stepValue(start, up, step), result);
+    }
+
     void arrows()
     {
         QFETCH(QString, event);
