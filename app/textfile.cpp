@@ -110,6 +110,16 @@ qsizetype controlCharacterAt(const QString &text, bool allowTab)
     return -1;
 }
 
+void checkSingleLine(const QString &text, const QString &what)
+{
+    // A tab is allowed: the readers take it in a field.
+    if (const qsizetype at = controlCharacterAt(text, true); at >= 0)
+        throw PelError(QStringLiteral("%1 holds a line break or another control character (code %2) "
+                                      "and cannot be saved")
+                           .arg(what)
+                           .arg(text.at(at).unicode()));
+}
+
 QString withoutControlCharacters(const QString &text)
 {
     QString clean;

@@ -29,6 +29,10 @@ QStringList readLines(const QString &path);
 // asked), or -1. Fields of the league's files never hold one.
 qsizetype controlCharacterAt(const QString &text, bool allowTab = true);
 
+// Throws a PelError when a field's text holds a control character (a line
+// break would split the league's line): what names the field.
+void checkSingleLine(const QString &text, const QString &what);
+
 // A single-line text with every control character (tab, CR and LF included)
 // removed: what may be pasted into a field.
 QString withoutControlCharacters(const QString &text);

@@ -23,6 +23,15 @@ QString lineupFileName(const QString &abbreviation, const QString &matchText)
 
 ComposedLineup composeLineup(const LineupOrders &o)
 {
+    for (const QString *t : {&o.homeBonus, &o.strategy, &o.penaltyTaker})
+        textfile::checkSingleLine(*t, QStringLiteral("\"%1\"").arg(*t));
+    for (const QStringList *list : {&o.tactics, &o.coaching, &o.training})
+        for (const QString &t : *list)
+            textfile::checkSingleLine(t, QStringLiteral("\"%1\"").arg(t));
+    for (const PlayerRow &r : o.rows)
+        if (!r.play.isEmpty())
+            for (const QString *t : {&r.name, &r.play, &r.style, &r.conditionals})
+                textfile::checkSingleLine(*t, QStringLiteral("The line of %1").arg(r.name));
     QString team = (o.homeBonus.isEmpty() ? QStringLiteral("3") : o.homeBonus) + u',' + o.strategy;
     for (qsizetype i = 0; i < MaxTactics; ++i)
         team += i < o.tactics.size() ? u',' + o.tactics.at(i) : QString(TacticFields, u',');

@@ -27,6 +27,9 @@ bool namesConsistent(const QVector<Bid> &bids)
 QStringList bidLines(const QVector<Bid> &bids, bool autoSort)
 {
     QStringList lines;
+    for (const Bid &b : bids)
+        for (const QString *t : {&b.lot, &b.price, &b.name})
+            textfile::checkSingleLine(*t, QStringLiteral("The bid \"%1\"").arg(b.name));
     for (const Bid &b : bids) {
         const QString line = b.lot + u',' + b.price + u',' + b.name;
         if (line.size() > 3)
