@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 #include <zip.h>
 
@@ -116,9 +118,13 @@ QStringList writeArchive(const QString &zipPath, const QStringList &files)
     zip_error_t error;
     zip_error_init(&error);
     auto reasonOf = [](zip_error_t *e) { return QString::fromLocal8Bit(zip_error_strerror(e)); };
-    zip_source_t *buffer = zip_source_buffer_create(old.isEmpty() ? nullptr : old.constData(),
-                                                    zip_uint64_t(old.size()), 0, &error);
+    // libzip owns the bytes it rewrites in place: hand it a copy of its own.
+    void *bytesOfOld = old.isEmpty() ? nullptr : std::malloc(size_t(old.size()));
+    if (bytesOfOld)
+        std::memcpy(bytesOfOld, old.constData(), size_t(old.size()));
+    zip_source_t *buffer = zip_source_buffer_create(bytesOfOld, zip_uint64_t(old.size()), 1, &error);
     if (!buffer) {
+        std::free(bytesOfOld);
         const QString reason = reasonOf(&error);
         zip_error_fini(&error);
         throw PelError(QStringLiteral("Cannot write %1: %2").arg(zipPath, reason));
