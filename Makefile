@@ -1,11 +1,12 @@
 # Two commands for a new user on Debian 12:
 #   make run   installs what is missing, builds and starts Pellmore
 #   make test  the same set-up, then the whole test suite headless
+#   make bench builds the speed benchmark optimised in build-bench and runs it
 
 PACKAGES := build-essential cmake make pkg-config qt6-base-dev libzip-dev \
             xvfb xauth imagemagick
 
-.PHONY: run test build deps
+.PHONY: run test build deps bench
 
 deps:
 	@missing=""; \
@@ -35,3 +36,13 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset default
+
+# BENCH_PLATFORM=xcb measures on an X display (Xvfb when there is none).
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DPELLMORE_BENCH=ON
+	cmake --build build-bench -j2 --target pellmore_bench
+	@if [ "$$BENCH_PLATFORM" = xcb ] && [ -z "$$DISPLAY" ]; then \
+	  xvfb-run -a build-bench/bench/pellmore_bench; \
+	else \
+	  build-bench/bench/pellmore_bench; \
+	fi
