@@ -164,11 +164,13 @@ void printMemory()
 }
 
 // The offscreen platform says at every shaped window that it cannot shape
-// it; the rest of Qt's messages stay on stderr.
+// it, and Qt that a headless session has no runtime folder; the rest of Qt's
+// messages stay on stderr.
 QtMessageHandler standardHandler = nullptr;
 void quietPlatformNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
+    if (!message.startsWith(QLatin1String("This plugin does not support"))
+        && !message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
         standardHandler(type, context, message);
 }
 

@@ -26,7 +26,7 @@ Reps repsFor(int players, int override)
         return {101, 31};
     if (players <= 5000)
         return {31, 15};
-    return {7, 5};
+    return {15, 7};
 }
 
 namespace {
