@@ -2,12 +2,13 @@
 #   make run   installs what is missing, builds and starts Pellmore
 #   make test  the same set-up, then the whole test suite headless
 # and, for installing: make package builds the Debian package build/pellmore_*.deb
+#   make bench builds the speed benchmark optimised in build-bench and runs it
 
 PACKAGES := build-essential cmake make pkg-config qt6-base-dev libzip-dev \
             xvfb xauth imagemagick \
             dpkg-dev file desktop-file-utils appstream shared-mime-info xdotool
 
-.PHONY: run test build deps package fuzz test-sanitize
+.PHONY: run test build deps package fuzz test-sanitize bench
 
 deps:
 	@missing=""; \
@@ -58,3 +59,13 @@ test-sanitize: deps
 	cmake -S . -B build-sanitize -DPELLMORE_SANITIZE=ON -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-sanitize -j2
 	cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure
+
+# BENCH_PLATFORM=xcb measures on an X display (Xvfb when there is none).
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DPELLMORE_BENCH=ON
+	cmake --build build-bench -j2 --target pellmore_bench
+	@if [ "$$BENCH_PLATFORM" = xcb ] && [ -z "$$DISPLAY" ]; then \
+	  xvfb-run -a build-bench/bench/pellmore_bench; \
+	else \
+	  build-bench/bench/pellmore_bench; \
+	fi

@@ -5,6 +5,7 @@
 #include "roster/rosterfile.h"
 #include "widgets/formcontrols.h"
 #include "widgets/ledlight.h"
+#include "widgets/pictureonshow.h"
 #include "widgets/stringgrid.h"
 #include "widgets/wincolour.h"
 
@@ -353,7 +354,7 @@ void TPelMainForm::buildViewerSheet()
     FieldImage = place(new QLabel(pitchPanel), 0, 5, 300, 356);
     FieldImage->setObjectName("FieldImage");
     FieldImage->setScaledContents(true);
-    FieldImage->setPixmap(QPixmap(QStringLiteral(":/pitch.png")));
+    setPictureOnShow(FieldImage, QStringLiteral(":/pitch.png"));
     auto *caption = new QLabel(pitchPanel);
     caption->setGeometry(312, 56, 20, 240);
     QPixmap vertical(20, 240);

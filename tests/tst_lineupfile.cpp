@@ -409,6 +409,35 @@ private slots:
         QCOMPARE(w.StartersListBox->count(), 0);
     }
 
+    // The pitch is decoded when the viewer is first shown, however it is shown.
+    void pitchPictureOnFirstView_data()
+    {
+        QTest::addColumn<bool>("saveAndView");
+        QTest::newRow("sheet picked") << false;
+        QTest::newRow("Save & View") << true;
+    }
+
+    void pitchPictureOnFirstView()
+    {
+        QFETCH(bool, saveAndView);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.FieldImage->pixmap().isNull());
+        if (saveAndView) {
+            prepareFullLineup(fx);
+            w.SaveView1->trigger();
+        } else {
+            w.MainPageControl->setCurrentWidget(w.LineupSheet);
+        }
+        QCOMPARE(w.MainPageControl->currentWidget(), w.LineupSheet);
+        const QImage shown = w.FieldImage->pixmap().toImage();
+        QCOMPARE(shown.size(), QSize(300, 356));
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                 QImage(":/pitch.png").convertToFormat(QImage::Format_ARGB32));
+    }
+
     void zipSheetRemovesExactRepeats()
     {
         Fixture fx;
