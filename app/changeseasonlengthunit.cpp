@@ -1,11 +1,11 @@
 #include "app/changeseasonlengthunit.h"
 #include "app/inistore.h"
 #include "app/pelmainunit1.h"
+#include "lineup/lineupdocument.h"
 #include "app/prompts.h"
 
 #include "widgets/formcontrols.h"
 
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -118,39 +118,25 @@ void TAdminConfigForm::DoneBtnClick()
 void TPelMainForm::AdminTasksClick()
 {
     {
-        TAdminConfigForm dialog(*settings, this);
+        TAdminConfigForm dialog(*shared.settings, this);
         Prompts::current().runDialog(&dialog);
     }
-    const int matches = settings->readInteger("SeasonLength", "Matches", 30);
-    if (MatchNoComboBox->count() != matches)
-        fillNumberBox(MatchNoComboBox, 1, matches);
-    const int sessions = settings->readInteger("SeasonLength", "Sessions", 10);
-    if (SessionNoComboBox->count() != sessions)
-        fillNumberBox(SessionNoComboBox, 1, sessions);
-
-    const int min = settings->readInteger("HomeBonus", "Min", 3);
-    const int max = settings->readInteger("HomeBonus", "Max", 8);
-    bool changed = true;
-    if (HBCombo->count() == 0) {
+    // The home bonus box is built from its earlier range: an empty one
+    // cannot be read back.
+    const lineup::ChoiceRanges before = doc->ranges();
+    if (before.homeBonusMin > before.homeBonusMax)
         showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EStringListError"), Prompts::Ok);
-    } else {
-        bool firstOk = false, lastOk = false;
-        const int first = HBCombo->itemText(0).toInt(&firstOk);
-        const int last = HBCombo->itemText(HBCombo->count() - 1).toInt(&lastOk);
-        if (!firstOk || !lastOk)
-            showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EConvertError"), Prompts::Ok);
-        else
-            changed = first != min || last != max;
-    }
-    if (changed)
-        fillNumberBox(HBCombo, min, max);
-
+    // Choices still in range stay chosen.
+    readRanges();
     readModifiers();
 }
 
 void TPelMainForm::readModifiers()
 {
-    modifiers.passive = settings->readFloat("Aggression Modifier", "Passive", 0.75);
-    modifiers.normal = settings->readFloat("Aggression Modifier", "Normal", 1.0);
-    modifiers.aggressive = settings->readFloat("Aggression Modifier", "Aggressive", 1.15);
+    IniStore &ini = *shared.settings;
+    lineup::Modifiers m;
+    m.passive = ini.readFloat("Aggression Modifier", "Passive", 0.75);
+    m.normal = ini.readFloat("Aggression Modifier", "Normal", 1.0);
+    m.aggressive = ini.readFloat("Aggression Modifier", "Aggressive", 1.15);
+    doc->setModifiers(m);
 }

@@ -1,12 +1,14 @@
 // Colour scheme, time steps and Auto Increase.
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
-#include "widgets/stringgrid.h"
+#include "lineup/rostersheet.h"
+#include "orders/bidssheet.h"
+#include "orders/presssheet.h"
+#include "orders/zipsheet.h"
 #include "widgets/wincolour.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 
 namespace {
 constexpr int SystemButtonFace = -2147483633; // 0x8000000F
@@ -15,38 +17,38 @@ constexpr int SystemButtonFace = -2147483633; // 0x8000000F
 void TPelMainForm::ColourSchemeClick(QAction *entry)
 {
     if (entry == ColourOriginal) {
-        settings->writeInteger("Options", "ColourScheme", OriginalColour);
+        shared.settings->writeInteger("Options", "ColourScheme", OriginalColour);
     } else if (entry == ColourChoose) {
-        const auto chosen = Prompts::current().chooseColour(this, windowColour);
+        const auto chosen = Prompts::current().chooseColour(this, shared.colour);
         if (!chosen)
             return;
-        settings->writeInteger("Options", "ColourScheme", toWinColour(*chosen));
+        shared.settings->writeInteger("Options", "ColourScheme", toWinColour(*chosen));
     } else {
-        settings->writeInteger("Options", "ColourScheme", SystemButtonFace);
+        shared.settings->writeInteger("Options", "ColourScheme", SystemButtonFace);
     }
-    ApplyColour(settings->readInteger("Options", "ColourScheme", OriginalColour));
+    ApplyColour(shared.settings->readInteger("Options", "ColourScheme", OriginalColour));
 }
 
 void TPelMainForm::SetTimeStep(QAction *entry)
 {
-    timeSteps = entry == Mins15On;
-    Mins15On->setChecked(timeSteps);
-    Mins15Off->setChecked(!timeSteps);
-    settings->writeBool("Options", "TimeSteps", timeSteps);
+    shared.timeSteps = entry == Mins15On;
+    Mins15On->setChecked(shared.timeSteps);
+    Mins15Off->setChecked(!shared.timeSteps);
+    shared.settings->writeBool("Options", "TimeSteps", shared.timeSteps);
 }
 
 void TPelMainForm::MenuAutoIncrClick()
 {
     // The entry is checkable: the trigger has toggled its tick already.
-    settings->writeBool("Options", "AutoIncr", MenuAutoIncr->isChecked());
+    shared.settings->writeBool("Options", "AutoIncr", MenuAutoIncr->isChecked());
 }
 
 void TPelMainForm::ApplyColour(int colourValue)
 {
-    windowColour = fromWinColour(colourValue, QApplication::palette());
-    setBackground(this, windowColour);
-    for (StringGrid *g : {RosterStringGrid, LineupTotGrid, AuctionStringGrid})
-        g->setFixedColour(windowColour);
-    for (QPushButton *b : {ChooseOppButton, MatchTacBtn, SaveBidsBtn, SavePressBtn, AddZipListBtn, ZipBtn})
-        setButtonColour(b, windowColour);
+    shared.colour = fromWinColour(colourValue, QApplication::palette());
+    setBackground(this, shared.colour);
+    rosterSheet->setColour(shared.colour);
+    bidsSheet->setColour(shared.colour);
+    pressSheet->setColour(shared.colour);
+    zipSheet->setColour(shared.colour);
 }

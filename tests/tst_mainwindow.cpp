@@ -32,50 +32,50 @@ private slots:
         TPelMainForm &w = fx.start();
         QVERIFY(w.started());
         QVERIFY(fx.prompts.boxes.isEmpty());
-        QCOMPARE(w.windowTitle(), QString("Pellmore "));
-        QCOMPARE(items(w.MatchNoComboBox), numbers(1, 30));
-        QCOMPARE(items(w.SessionNoComboBox), numbers(1, 10));
-        QCOMPARE(items(w.HBCombo), numbers(3, 8));
-        for (QComboBox *b : {w.MatchNoComboBox, w.SessionNoComboBox, w.HBCombo})
+        QCOMPARE(shownTitle(w), QString("Pellmore "));
+        QCOMPARE(items(ctl<QComboBox>(w, "MatchNoComboBox")), numbers(1, 30));
+        QCOMPARE(items(ctl<QComboBox>(w, "SessionNoComboBox")), numbers(1, 10));
+        QCOMPARE(items(ctl<QComboBox>(w, "HBCombo")), numbers(3, 8));
+        for (QComboBox *b : {ctl<QComboBox>(w, "MatchNoComboBox"), ctl<QComboBox>(w, "SessionNoComboBox"), ctl<QComboBox>(w, "HBCombo")})
             QCOMPARE(b->currentIndex(), -1);
-        QVERIFY(w.Mins15Off->isChecked());
-        QVERIFY(!w.Mins15On->isChecked());
-        QVERIFY(!w.timeSteps);
-        QVERIFY(!w.MenuAutoIncr->isChecked());
-        QCOMPARE(w.MainPageControl->currentWidget(), w.MainSheet);
-        QVERIFY(!w.validPanel->isHidden());
-        QCOMPARE(w.modifiers.passive, 0.75);
-        QCOMPARE(w.modifiers.normal, 1.0);
-        QCOMPARE(w.modifiers.aggressive, 1.15);
-        QCOMPARE(w.workingDir, QString());
+        QVERIFY(ctl<QAction>(w, "Mins15Off")->isChecked());
+        QVERIFY(!ctl<QAction>(w, "Mins15On")->isChecked());
+        QVERIFY(!w.state().timeSteps);
+        QVERIFY(!ctl<QAction>(w, "MenuAutoIncr")->isChecked());
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->currentWidget(), ctl<QWidget>(w, "MainSheet"));
+        QVERIFY(!ctl<QFrame>(w, "validPanel")->isHidden());
+        QCOMPARE(w.document().modifiers().passive, 0.75);
+        QCOMPARE(w.document().modifiers().normal, 1.0);
+        QCOMPARE(w.document().modifiers().aggressive, 1.15);
+        QCOMPARE(w.state().workingDir, QString());
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
         QCOMPARE(w.size(), QSize(803, 609));
         QCOMPARE(fx.ini(), QByteArray("")); // start-up writes nothing
 
         const QStringList sheets{"Pellmore", "Lineup Viewer", "Auction Bids", "Press Statement", "Zip Orders"};
-        QCOMPARE(w.MainPageControl->count(), 5);
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->count(), 5);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(w.MainPageControl->tabText(i), sheets.at(i));
+            QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->tabText(i), sheets.at(i));
 
-        QCOMPARE(w.RosterStringGrid->rows(), 18);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->rows(), 18);
         const QStringList headers{"Name", "Age", "SL", "Pos", "EL", "Play", "Style", "Subs", "Conditionals"};
         for (int c = 0; c < 9; ++c)
-            QCOMPARE(w.RosterStringGrid->cell(c, 0), headers.at(c));
-        QCOMPARE(w.RosterStringGrid->columnWidth(0), 120);
-        QCOMPARE(w.RosterStringGrid->columnWidth(8), 141);
-        QCOMPARE(w.RosterStringGrid->columnWidth(3), 30);
-        QCOMPARE(w.LineupTotGrid->cell(1, 0), QString("GK"));
-        QCOMPARE(w.LineupTotGrid->cell(6, 0), QString("FW"));
-        QCOMPARE(w.LineupTotGrid->cell(0, 1), QString("Num"));
-        QCOMPARE(w.LineupTotGrid->cell(0, 2), QString("SL"));
-        QCOMPARE(w.LineupTotGrid->cell(3, 2), QString("0"));
-        QCOMPARE(w.AuctionStringGrid->cell(1, 0), QString("Price Bid"));
-        QCOMPARE(w.AuctionStringGrid->columnWidth(2), 320);
-        for (LedLight *led : {w.valGKLed, w.valSWLed, w.subsLed, w.FW21Led})
+            QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(c, 0), headers.at(c));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->columnWidth(0), 120);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->columnWidth(8), 141);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->columnWidth(3), 30);
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 0), QString("GK"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(6, 0), QString("FW"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(0, 1), QString("Num"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(0, 2), QString("SL"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(3, 2), QString("0"));
+        QCOMPARE(ctl<StringGrid>(w, "AuctionStringGrid")->cell(1, 0), QString("Price Bid"));
+        QCOMPARE(ctl<StringGrid>(w, "AuctionStringGrid")->columnWidth(2), 320);
+        for (LedLight *led : {ctl<LedLight>(w, "valGKLed"), ctl<LedLight>(w, "valSWLed"), ctl<LedLight>(w, "subsLed"), ctl<LedLight>(w, "FW21Led")})
             QVERIFY(!led->isLit());
-        for (QLabel *l : w.pitchLabels)
+        for (QLabel *l : pitchLabels(w))
             QVERIFY(l->text().isEmpty());
-        QVERIFY(w.AbbLabel->text().isEmpty());
+        QVERIFY(ctl<QLabel>(w, "AbbLabel")->text().isEmpty());
     }
 
     void refusesToStartWithoutSettingsFile()
@@ -98,16 +98,16 @@ private slots:
                    "[SEASONLENGTH]\r\nmatches=0\r\nsessions=12\r\n[homebonus]\r\nmin=9\r\nmax=5\r\n"
                    "[aggression modifier]\r\naggressive=1.3\r\n");
         TPelMainForm &w = fx.start();
-        QVERIFY(w.MenuAutoIncr->isChecked());
-        QVERIFY(w.Mins15On->isChecked());
-        QVERIFY(!w.Mins15Off->isChecked());
-        QVERIFY(w.timeSteps);
-        QCOMPARE(w.MatchNoComboBox->count(), 0);
-        QCOMPARE(items(w.SessionNoComboBox), numbers(1, 12));
-        QCOMPARE(w.HBCombo->count(), 0);
-        QCOMPARE(w.modifiers.aggressive, 1.3);
-        QCOMPARE(w.workingDir, QString("/data/pbm/"));
-        QCOMPARE(w.rosterFolder, QString("/data/pbm/"));
+        QVERIFY(ctl<QAction>(w, "MenuAutoIncr")->isChecked());
+        QVERIFY(ctl<QAction>(w, "Mins15On")->isChecked());
+        QVERIFY(!ctl<QAction>(w, "Mins15Off")->isChecked());
+        QVERIFY(w.state().timeSteps);
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->count(), 0);
+        QCOMPARE(items(ctl<QComboBox>(w, "SessionNoComboBox")), numbers(1, 12));
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->count(), 0);
+        QCOMPARE(w.document().modifiers().aggressive, 1.3);
+        QCOMPARE(w.state().workingDir, QString("/data/pbm/"));
+        QCOMPARE(w.state().rosterFolder, QString("/data/pbm/"));
     }
 
     void menus_data()
@@ -160,15 +160,15 @@ private slots:
         QStringList top;
         for (QAction *a : w.menuBar()->actions())
             top.append(a->text());
-        QCOMPARE(top, QStringList({"&File", "&Options", "Help"}));
+        QCOMPARE(top, QStringList({"&File", "&Edit", "&Options", "Help"}));
         QStringList file;
         for (QAction *a : w.menuBar()->actions().first()->menu()->actions())
             file.append(a->isSeparator() ? "-" : a->text());
         QCOMPARE(file, QStringList({"&Open Roster", "Open &Lineup", "-", "&Save Lineup", "Save && &View",
                                     "&New Lineup", "-", "E&xit"}));
-        QCOMPARE(w.ToolBar1->geometry(), QRect(-100, 0, 105, 26));
-        QCOMPARE(w.OpenToolbarBtn->toolTip(), QString("Open Roster File"));
-        QCOMPARE(w.HelpToolbarBtn->toolTip(), QString("Help on PELM"));
+        QCOMPARE(ctl<QWidget>(w, "ToolBar1")->geometry(), QRect(-100, 0, 105, 26));
+        QCOMPARE(ctl<QToolButton>(w, "OpenToolbarBtn")->toolTip(), QString("Open Roster File"));
+        QCOMPARE(ctl<QToolButton>(w, "HelpToolbarBtn")->toolTip(), QString("Help on PELM"));
     }
 
     void exitAsksWhileOrdersAreNotZipped()
@@ -176,23 +176,23 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         w.show();
-        w.ExitMenu->trigger();
+        ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(!w.isVisible()); // nothing listed: closes without asking
         QVERIFY(fx.prompts.boxes.isEmpty());
 
         w.show();
-        w.ZipListBox->addItem("TST1.txt");
+        ctl<QListWidget>(w, "ZipListBox")->addItem("TST1.txt");
         fx.prompts.answers.enqueue(Prompts::No);
-        w.ExitMenu->trigger();
+        ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(w.isVisible());
         QCOMPARE(fx.prompts.boxes.size(), 1);
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Confirm"));
         QCOMPARE(fx.prompts.boxes.first().text, QString("Orders not Zipped. Exit Anyway?"));
         QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Yes | Prompts::No));
-        QCOMPARE(w.ZipListBox->count(), 1);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 1);
 
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.ExitMenu->trigger();
+        ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(!w.isVisible());
     }
 
@@ -217,8 +217,8 @@ private slots:
                 box->OKButton->click();
                 QCOMPARE(box->result(), int(QDialog::Accepted));
             });
-        w.About1->trigger();
-        w.About1->trigger();
+        ctl<QAction>(w, "About1")->trigger();
+        ctl<QAction>(w, "About1")->trigger();
         QCOMPARE(fx.prompts.dialogsRun, 2);
         QCOMPARE(seen.size(), 2);
     }
@@ -229,13 +229,13 @@ private slots:
         TPelMainForm &w = fx.start();
         const QString help = HelpWindow::helpFilePath();
         QFile::remove(help);
-        w.HelpContents->trigger();
+        ctl<QAction>(w, "HelpContents")->trigger();
         QCOMPARE(fx.prompts.boxes.size(), 1);
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Pellmore"));
         QCOMPARE(fx.prompts.boxes.first().text, "The help file " + help + " cannot be found.");
 
         QVERIFY(QFile::copy(QStringLiteral(PELLMORE_SOURCE_DIR "/resources/PEL2000.html"), help));
-        w.HelpToolbarBtn->click();
+        ctl<QToolButton>(w, "HelpToolbarBtn")->click();
         QFile::remove(help);
         auto *window = w.findChild<HelpWindow *>();
         QVERIFY(window && window->isVisible());

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include "widgets/stringgrid.h"
+#include "lineup/lineupdocument.h"
+#include "roster/rosterfile.h"
+#include "orders/zipsheet.h"
 
 Fixture::Fixture(const QByteArray &ini) : previousCurrent(QDir::currentPath())
 {
@@ -52,7 +54,7 @@ void Fixture::openRoster(const QString &name, const QByteArray &bytes)
 {
     write(name, bytes);
     prompts.files.enqueue(path(name));
-    window->OpenSubMenu->trigger();
+    ctl<QAction>(*window, "OpenSubMenu")->trigger();
 }
 
 QByteArray exampleRoster()
@@ -95,7 +97,37 @@ QStringList numbers(int from, int to)
     return out;
 }
 
-void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button)
+QString shownTitle(const QWidget &window)
+{
+    QString title = window.windowTitle();
+    return title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
+QList<QLabel *> pitchLabels(const TPelMainForm &w)
+{
+    QList<QLabel *> labels{ctl<QLabel>(w, "pitchGK"), ctl<QLabel>(w, "pitchSW")};
+    const std::pair<const char *, int> lines[] = {{"DF", 5}, {"MF", 5}, {"WG", 4}, {"FW", 4}};
+    for (const auto &[code, count] : lines)
+        for (int n = 1; n <= count; ++n)
+            labels.append(w.findChild<QLabel *>(QStringLiteral("pitch%1%2").arg(QLatin1String(code)).arg(n)));
+    return labels;
+}
+
+void listForZip(TPelMainForm &w, const QString &path)
+{
+    ctl<ZipSheet>(w, "SummarySheet")->AddToZipList(path);
+}
+
+void setMark(TPelMainForm &w, int col, int row, const QString &text)
+{
+    lineup::LineupDocument &doc = w.document();
+    lineup::PlayerMarks m = doc.player(row - 1).marks;
+    QString *fields[] = {&m.play, &m.style, &m.subs, &m.conditionals};
+    *fields[col - roster::ColPlay] = text;
+    doc.setMarks({{row - 1, m}}, QStringLiteral("Mark"));
+}
+
+void clickCell(GridView *grid, int col, int row, Qt::MouseButton button)
 {
     const QRect r = grid->cellRect(col, row).translated(-grid->viewport()->pos());
     QTest::mouseClick(grid->viewport(), button, {}, r.center());
