@@ -90,6 +90,8 @@ private:
     void readModifiers(); // the rating factors of the play styles
     void readRanges();    // the entries of the session, match and home bonus boxes
     void showTitle();
+    // Tells which marked players a roster load removed.
+    void showRemovedMarks(const QStringList &players);
     bool saveLineup(); // true when the file was written
     // Asks whether to save a line-up that differs from the one last saved
     // or opened; false when the manager cancels (or the save fails).

@@ -120,7 +120,7 @@ QString LineupDocument::rosterAbbreviation(const QStringList &lines)
     return splitFields(dropLeadingEmpty(lines).first()).value(0);
 }
 
-QStringList LineupDocument::loadRoster(const QStringList &fileLines, const QString &commandText)
+LineupDocument::ReadRoster LineupDocument::readRoster(const QStringList &fileLines) const
 {
     QStringList lines = dropLeadingEmpty(fileLines);
     while (lines.last().isEmpty())
@@ -167,14 +167,15 @@ QStringList LineupDocument::loadRoster(const QStringList &fileLines, const QStri
         next.players.append(std::move(p));
     }
 
-    QStringList lost;
+    ReadRoster read;
+    read.sameTeam = sameTeam;
     if (sameTeam)
         for (int i : marked)
             if (!kept[i])
-                lost.append(state.players.at(i).name);
+                read.lost.append(state.players.at(i).name);
 
     next.choices = state.choices;
-    next.choices.startStrategy = QStringLiteral("N");
+    next.choices.StartStrategy = QStringLiteral("N");
     if (!sameTeam) {
         next.choices.training.clear();
         next.choices.coaching.clear();
@@ -185,11 +186,16 @@ QStringList LineupDocument::loadRoster(const QStringList &fileLines, const QStri
         if (!present)
             next.choices.penaltyTaker.clear();
     }
-    const bool fresh = !sameTeam;
-    stack->push(new RosterCommand(this, commandText, std::move(next)));
-    if (fresh)
+    read.state = std::move(next);
+    return read;
+}
+
+QStringList LineupDocument::loadRoster(ReadRoster roster, const QString &commandText)
+{
+    stack->push(new RosterCommand(this, commandText, std::move(roster.state)));
+    if (!roster.sameTeam)
         markSaved(); // a new team's line-up has nothing unsaved yet
-    return lost;
+    return roster.lost;
 }
 
 void LineupDocument::swapState(State &other)
@@ -200,7 +206,7 @@ void LineupDocument::swapState(State &other)
     rebuildIndex();
     emit rosterReset();
     emit choicesChanged();
-    recompute();
+    UpdateLineupTotals();
     updateModified();
 }
 
@@ -237,7 +243,7 @@ void LineupDocument::applyMarks(const QVector<RowMarks> &rows, const LineupChoic
         clampChoices(state.choices);
         emit choicesChanged();
     }
-    recompute();
+    UpdateLineupTotals();
     updateModified();
 }
 
@@ -283,7 +289,7 @@ void LineupDocument::setRanges(const ChoiceRanges &ranges)
     clampChoices(state.choices);
     emit choicesChanged();
     if (state.choices != before) {
-        recompute();
+        UpdateLineupTotals();
         updateModified();
     }
 }
@@ -385,8 +391,8 @@ void LineupDocument::removeCoaching(int at)
 void LineupDocument::setTeamTactics(const QStringList &tactics, const QString &startStrategy)
 {
     edit(QStringLiteral("Team Tactics"), [&](LineupEdit &e) {
-        e.choices().tactics = tactics.mid(0, MaxTactics);
-        e.choices().startStrategy = startStrategy;
+        e.choices().TeamTacticList = tactics.mid(0, MaxTactics);
+        e.choices().StartStrategy = startStrategy;
     });
 }
 
@@ -394,17 +400,17 @@ void LineupDocument::setOpponent(const QString &caption, const QStringList &play
 {
     edit(QStringLiteral("Opponent"), [&](LineupEdit &e) {
         e.choices().opponent = caption;
-        e.choices().opponentPlayers = players;
+        e.choices().OppPlayerList = players;
     });
 }
 
 void LineupDocument::ensureStartStrategy()
 {
-    if (!state.choices.startStrategy.isEmpty())
+    if (!state.choices.StartStrategy.isEmpty())
         return;
-    state.choices.startStrategy = QStringLiteral("N");
+    state.choices.StartStrategy = QStringLiteral("N");
     emit choicesChanged();
-    recompute();
+    UpdateLineupTotals();
     updateModified();
 }
 
@@ -418,12 +424,12 @@ void LineupDocument::newLineup(bool autoIncrease)
         LineupChoices &c = e.choices();
         c.training.clear();
         c.coaching.clear();
-        c.tactics.clear();
+        c.TeamTacticList.clear();
         c.penaltyTaker.clear();
         c.homeBonus.clear();
-        c.startStrategy.clear();
+        c.StartStrategy.clear();
         c.opponent = QStringLiteral("None");
-        c.opponentPlayers.clear();
+        c.OppPlayerList.clear();
         if (autoIncrease && range.matches > 0) {
             const int match = c.match.isEmpty() ? 0 : c.match.toInt();
             c.match = QString::number(std::min(match + 1, range.matches));
@@ -444,8 +450,8 @@ bool LineupDocument::applyLineup(const LineupFile &file, std::optional<int> matc
         const int shown = bonusRead ? bonus : 0;
         if (range.homeBonusMin <= shown && shown <= range.homeBonusMax)
             c.homeBonus = QString::number(shown);
-        c.startStrategy = file.strategy;
-        c.tactics = file.tactics;
+        c.StartStrategy = file.strategy;
+        c.TeamTacticList = file.tactics;
         c.coaching = file.coaching;
         c.training = file.training;
         c.penaltyTaker = findPlayer(file.penaltyTaker) >= 0 ? file.penaltyTaker : QString();
@@ -470,7 +476,7 @@ bool LineupDocument::applyLineup(const LineupFile &file, std::optional<int> matc
     return bonusRead;
 }
 
-void LineupDocument::recompute()
+void LineupDocument::UpdateLineupTotals()
 {
     QVector<Marks> rows;
     rows.reserve(qsizetype(marked.size()));
@@ -482,7 +488,7 @@ void LineupDocument::recompute()
     try {
         const Totals t = computeTotals(rows, mods);
         totalsNow = t;
-        lightsNow = checkLineup(t, state.choices.startStrategy);
+        lightsNow = checkLineup(t, state.choices.StartStrategy);
     } catch (const PelError &e) {
         pendingError = e.message();
     }
@@ -497,7 +503,7 @@ QString LineupDocument::takeError()
 void LineupDocument::setModifiers(const Modifiers &m)
 {
     mods = m;
-    recompute();
+    UpdateLineupTotals();
 }
 
 LineupOrders LineupDocument::orders() const
@@ -505,8 +511,8 @@ LineupOrders LineupDocument::orders() const
     const LineupChoices &c = state.choices;
     LineupOrders o;
     o.homeBonus = c.homeBonus;
-    o.strategy = c.startStrategy;
-    o.tactics = c.tactics;
+    o.strategy = c.StartStrategy;
+    o.tactics = c.TeamTacticList;
     o.coaching = c.coaching;
     o.training = c.training;
     o.penaltyTaker = c.penaltyTaker;

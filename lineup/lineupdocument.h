@@ -38,12 +38,12 @@ struct TeamLine {
 // tactics, the training and coaching lists and the opponent.
 struct LineupChoices {
     QString session, match, homeBonus; // the chosen entry's text; empty: none
-    QString startStrategy;
-    QStringList tactics;
+    QString StartStrategy;
+    QStringList TeamTacticList;
     QStringList training, coaching;
     QString penaltyTaker; // empty: none
     QString opponent = QStringLiteral("None"); // the opponent button's caption
-    QStringList opponentPlayers;
+    QStringList OppPlayerList;
     bool operator==(const LineupChoices &) const = default;
 };
 
@@ -77,12 +77,18 @@ public:
     const Player &player(int index) const { return state.players.at(index); }
     int findPlayer(const QString &name) const; // the first player of that name, or -1
 
-    // Reads a roster file's lines. Throws, changing nothing, when a line
+    // A roster file read against the line-up: the state it brings and the
+    // marked players who are no longer in it.
+    struct ReadRoster;
+    // Reads a roster file's lines, changing nothing. Throws when a line
     // cannot be a roster (no team line, a bad abbreviation, an Age or SL
     // that is not a whole number). Marks follow the players by name within
-    // one team; another team starts from an empty line-up. Returns the
-    // marked players who are no longer in the roster.
-    QStringList loadRoster(const QStringList &lines, const QString &commandText = QStringLiteral("Open Roster"));
+    // one team; another team starts from an empty line-up.
+    ReadRoster readRoster(const QStringList &lines) const;
+    // Puts a read roster in place as one command; returns the marked players
+    // who are no longer in the roster.
+    QStringList loadRoster(ReadRoster roster, const QString &commandText = QStringLiteral("Open Roster"));
+    QStringList loadRoster(const QStringList &lines) { return loadRoster(readRoster(lines)); }
     // The abbreviation of a roster file's lines (its first non-empty line's
     // first field); throws as loadRoster does for a file without a team line.
     static QString rosterAbbreviation(const QStringList &lines);
@@ -166,6 +172,11 @@ public:
         LineupChoices choices;
     };
     void swapState(State &other);
+    struct ReadRoster {
+        State state;
+        bool sameTeam = false;
+        QStringList lost;
+    };
     // Row changes and choices, applied by the commands.
     void applyMarks(const QVector<RowMarks> &rows, const LineupChoices *choices);
 
@@ -184,7 +195,7 @@ private:
     static void SetDefaultSubPosition(PlayerMarks &m, const QString &rosterPos);
     void clampChoices(LineupChoices &c) const;
     void rebuildIndex();
-    void recompute();
+    void UpdateLineupTotals(); // the recomputing pass over the marked players
     void updateModified();
 
     QUndoStack *stack;

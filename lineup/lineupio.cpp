@@ -71,9 +71,9 @@ void TPelMainForm::OpenLineupMenuClick()
     std::optional<lineup::LineupDocument::CommandGroup> group;
     if (!doc->hasRoster()) {
         roster::checkAbbreviation(parsed.abbreviation);
-        const QStringList roster = textfile::readLines(shared.pathFor(parsed.abbreviation + QStringLiteral(".ros")));
+        auto roster = doc->readRoster(textfile::readLines(shared.pathFor(parsed.abbreviation + QStringLiteral(".ros"))));
         group.emplace(*doc, QStringLiteral("Open Lineup"));
-        LoadRoster(roster);
+        showRemovedMarks(doc->loadRoster(std::move(roster)));
     }
     ApplyLineup(lines, parsed.match, QStringLiteral("Open Lineup"));
     group.reset();

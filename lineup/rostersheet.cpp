@@ -208,7 +208,7 @@ void RosterSheet::showChoices()
     PTakeBox->setCurrentIndex(c.penaltyTaker.isEmpty()
                                   ? -1
                                   : PTakeBox->findText(c.penaltyTaker, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    showEntries(TTListBox, c.tactics);
+    showEntries(TTListBox, c.TeamTacticList);
     showEntries(TPListBox, c.training);
     showEntries(CPListBox, c.coaching);
     ChooseOppButton->setText(c.opponent);
@@ -244,7 +244,7 @@ void RosterSheet::openPlayerConditionals()
 {
     const int i = currentPlayer();
     const lineup::Player &p = doc.player(i);
-    TPlayCondForm dialog(p.marks.conditionals, p.name, doc.choices().opponentPlayers, shared.timeSteps, shared.colour,
+    TPlayCondForm dialog(p.marks.conditionals, p.name, doc.choices().OppPlayerList, shared.timeSteps, shared.colour,
                          this);
     Prompts::current().runDialog(&dialog);
     if (const std::optional<QString> text = dialog.written())
@@ -371,7 +371,7 @@ void RosterSheet::MatchTacBtnClick()
     if (!doc.hasRoster())
         return;
     const lineup::LineupChoices &c = doc.choices();
-    TTeamTacticForm dialog(c.tactics, c.startStrategy, *shared.settings, shared.timeSteps, shared.colour, this);
+    TTeamTacticForm dialog(c.TeamTacticList, c.StartStrategy, *shared.settings, shared.timeSteps, shared.colour, this);
     if (Prompts::current().runDialog(&dialog) == QDialog::Accepted)
         doc.setTeamTactics(dialog.savedTactics(), dialog.savedStrategy());
 }

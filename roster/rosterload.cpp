@@ -21,7 +21,11 @@ void TPelMainForm::OpenSubMenuClick()
 
 void TPelMainForm::LoadRoster(const QStringList &lines)
 {
-    const QStringList lost = doc->loadRoster(lines);
+    showRemovedMarks(doc->loadRoster(doc->readRoster(lines)));
+}
+
+void TPelMainForm::showRemovedMarks(const QStringList &lost)
+{
     if (!lost.isEmpty())
         showMessage(Prompts::Kind::Information,
                     QStringLiteral("These players are not in the roster, and their line-up marks are removed: %1")

@@ -330,10 +330,10 @@ private slots:
         QCOMPARE(penalty->currentIndex(), -1);
         QCOMPARE(bonus->currentIndex(), -1);
         QCOMPARE(session->currentIndex(), 3);
-        QCOMPARE(doc.choices().startStrategy, QString());
-        QVERIFY(doc.choices().tactics.isEmpty());
+        QCOMPARE(doc.choices().StartStrategy, QString());
+        QVERIFY(doc.choices().TeamTacticList.isEmpty());
         QCOMPARE(opponent->text(), QString("None"));
-        QVERIFY(doc.choices().opponentPlayers.isEmpty());
+        QVERIFY(doc.choices().OppPlayerList.isEmpty());
         QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 1);
         QCOMPARE(match->currentIndex(), after);
         // The totals and lights show the empty line-up at once.
@@ -364,10 +364,10 @@ private slots:
         ctl<QPushButton>(w, "ChooseOppButton")->click();
         QCOMPARE(fx.prompts.choosers.last().title, QString("Open Roster File"));
         QCOMPARE(ctl<QPushButton>(w, "ChooseOppButton")->text(), QString("XYZ"));
-        QCOMPARE(w.document().choices().opponentPlayers, QStringList({"Adams", "Baker", "Adams"}));
+        QCOMPARE(w.document().choices().OppPlayerList, QStringList({"Adams", "Baker", "Adams"}));
 
         ctl<QPushButton>(w, "ChooseOppButton")->click(); // cancelled: nothing changes
-        QCOMPARE(w.document().choices().opponentPlayers.size(), 3);
+        QCOMPARE(w.document().choices().OppPlayerList.size(), 3);
 
         fx.prompts.files.enqueue(fx.path("TST.ros")); // one's own roster
         ctl<QPushButton>(w, "ChooseOppButton")->click();
@@ -377,7 +377,7 @@ private slots:
         QCOMPARE(fx.prompts.boxes.first().text, QString("Choose the team you are playing AGAINST!"));
         QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Cancel));
         QCOMPARE(ctl<QPushButton>(w, "ChooseOppButton")->text(), QString("None"));
-        QVERIFY(w.document().choices().opponentPlayers.isEmpty());
+        QVERIFY(w.document().choices().OppPlayerList.isEmpty());
 
         fx.write("EMPTY.ros", "\r\n");
         fx.prompts.files.enqueue(fx.path("EMPTY.ros"));

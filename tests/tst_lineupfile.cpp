@@ -142,8 +142,8 @@ private slots:
         QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentText(), QString("3"));
         QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentText(), QString("5"));
         QCOMPARE(ctl<QComboBox>(w, "PTakeBox")->currentText(), QString("Striker"));
-        QCOMPARE(w.document().choices().startStrategy, QString("L"));
-        QCOMPARE(w.document().choices().tactics, Tactics);
+        QCOMPARE(w.document().choices().StartStrategy, QString("L"));
+        QCOMPARE(w.document().choices().TeamTacticList, Tactics);
         QCOMPARE(items(ctl<QListWidget>(w, "CPListBox")), QStringList({"OTF", "Back"}));
         QCOMPARE(items(ctl<QListWidget>(w, "TPListBox")), QStringList({"Youth", "Utility"}));
         QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), KeeperOrders);
@@ -181,7 +181,7 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.document().setTeamTactics(w.document().choices().tactics, QString());
+        w.document().setTeamTactics(w.document().choices().TeamTacticList, QString());
         setMark(w, 5, row, play);
         setMark(w, 7, row, subs);
         ctl<QAction>(w, "SaveLineupMenu")->trigger();
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Invalid Lineup"));
         QVERIFY(!QFile::exists(fx.path("TST3.txt")));
         QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 0);
-        QCOMPARE(w.document().choices().startStrategy, QString("N")); // set even when refused
+        QCOMPARE(w.document().choices().StartStrategy, QString("N")); // set even when refused
     }
 
     void noMatchSelectedAndDeclinedReplace()
@@ -287,7 +287,7 @@ private slots:
             QCOMPARE(fx.prompts.texts(), QStringList({"Not a valid Lineup file"}));
             QCOMPARE(fx.prompts.boxes.first().caption, QString("Lineup Error"));
             QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentIndex(), -1);
-            QCOMPARE(w.document().choices().startStrategy, QString("N"));
+            QCOMPARE(w.document().choices().StartStrategy, QString("N"));
         }
     }
 
@@ -311,8 +311,8 @@ private slots:
         QCOMPARE(fx.prompts.boxes.at(1).caption, QString("Error"));
         QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentText(), QString("1"));
         QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentText(), QString("6"));
-        QCOMPARE(w.document().choices().startStrategy, QString("E"));
-        QCOMPARE(w.document().choices().tactics, QStringList({"G,>,1,,,,D", "T,<,80,,,,A"}));
+        QCOMPARE(w.document().choices().StartStrategy, QString("E"));
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({"G,>,1,,,,D", "T,<,80,,,,A"}));
         QCOMPARE(items(ctl<QListWidget>(w, "CPListBox")), QStringList({"OTF", "SET"}));
         QCOMPARE(items(ctl<QListWidget>(w, "TPListBox")), QStringList({"Youth"}));
         QCOMPARE(ctl<QComboBox>(w, "PTakeBox")->currentIndex(), -1);
@@ -326,7 +326,7 @@ private slots:
         ctl<QAction>(w, "OpenLineupMenu")->trigger();
         QCOMPARE(fx.prompts.texts().last(), QString("OpenLineup error EConvertError"));
         QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentText(), QString("6"));
-        QVERIFY(w.document().choices().tactics.isEmpty());
+        QVERIFY(w.document().choices().TeamTacticList.isEmpty());
     }
 
     void openLoadsTheTeamsRoster()

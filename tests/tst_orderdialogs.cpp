@@ -175,7 +175,7 @@ private slots:
         ctl<QPushButton>(w, "MatchTacBtn")->click(); // no roster: nothing
         QCOMPARE(fx.prompts.dialogsRun, 0);
         fx.openRoster("TST.ros", exampleRoster());
-        w.document().setTeamTactics(w.document().choices().tactics, "L");
+        w.document().setTeamTactics(w.document().choices().TeamTacticList, "L");
         teamTactics(fx, [&](TTeamTacticForm *f) {
             QCOMPARE(f->windowTitle(), QString("Team Tactics"));
             QCOMPARE(f->size(), QSize(570, 240));
@@ -244,9 +244,9 @@ private slots:
             pick(f->StartStratBox, "Ball Control");
             f->TeamTacSaveBtn->click();
         });
-        QCOMPARE(w.document().choices().tactics, QStringList({"T,,,,<,,N", "T,>=,60,G,<,0,S", "G,>,1,,,,P", "G,>,1,,,,P"}));
-        QCOMPARE(items(ctl<QListWidget>(w, "TTListBox")), w.document().choices().tactics);
-        QCOMPARE(w.document().choices().startStrategy, QString("B"));
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({"T,,,,<,,N", "T,>=,60,G,<,0,S", "G,>,1,,,,P", "G,>,1,,,,P"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "TTListBox")), w.document().choices().TeamTacticList);
+        QCOMPARE(w.document().choices().StartStrategy, QString("B"));
     }
 
     void cancelKeepsState()
@@ -261,9 +261,9 @@ private slots:
             pick(f->StartStratBox, "Normal");
             f->TeamCancelBtn->click();
         });
-        QCOMPARE(w.document().choices().tactics, QStringList({"G,<,0,,,,P"}));
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({"G,<,0,,,,P"}));
         QCOMPARE(ctl<QListWidget>(w, "TTListBox")->count(), 1);
-        QCOMPARE(w.document().choices().startStrategy, QString("E"));
+        QCOMPARE(w.document().choices().StartStrategy, QString("E"));
         QVERIFY(ctl<LedLight>(w, "FW21Led")->isLit());
         QCOMPARE(ctl<LedLight>(w, "FW21Led")->onColour(), QColor(0, 160, 0));
     }
@@ -290,7 +290,7 @@ private slots:
         Fixture fx(ini);
         TPelMainForm &w = fx.start();
         fx.openRoster("TST.ros", exampleRoster());
-        w.document().setTeamTactics(w.document().choices().tactics, start);
+        w.document().setTeamTactics(w.document().choices().TeamTacticList, start);
         teamTactics(fx, [&](TTeamTacticForm *f) {
             QCOMPARE(f->StartStratBox->count(), count);
             QCOMPARE(f->TeamStratBox1->count(), count);
@@ -302,8 +302,8 @@ private slots:
             f->AddTacButton1->click();
             f->TeamTacSaveBtn->click();
         });
-        QCOMPARE(w.document().choices().startStrategy, stored);
-        QCOMPARE(w.document().choices().tactics, QStringList({added}));
+        QCOMPARE(w.document().choices().StartStrategy, stored);
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({added}));
     }
 
     void playerConditionalsDialog()

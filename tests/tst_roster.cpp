@@ -66,7 +66,7 @@ private slots:
                                               "Middle", "Attack", "Winger", "Striker"}));
         for (QComboBox *b : {ctl<QComboBox>(w, "PTakeBox"), ctl<QComboBox>(w, "TPBox"), ctl<QComboBox>(w, "CPBox")})
             QCOMPARE(b->currentIndex(), -1);
-        QCOMPARE(w.document().choices().startStrategy, QString("N"));
+        QCOMPARE(w.document().choices().StartStrategy, QString("N"));
     }
 
     void cancelledChooserChangesNothing()
