@@ -1,5 +1,8 @@
 // Marking the line-up, its ratings and totals, and the checker lights.
 #include "app/pelerror.h"
+#include "app/textfile.h"
+#include "lineup/playcondunit.h"
+#include "lineup/teamtacticunit.h"
 #include "lineup/ratings.h"
 #include "support/fixture.h"
 #include "widgets/ledlight.h"
@@ -7,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -92,6 +96,83 @@ void closePopups(TPelMainForm &w)
 QString rowMarks(const GridView *g, int r)
 {
     return QStringList{g->cell(5, r), g->cell(6, r), g->cell(7, r)}.join(u'|');
+}
+
+// The line-up file's bytes as Save Lineup writes them from the window.
+QByteArray lineupBytes(TPelMainForm &w)
+{
+    return textfile::encode(textfile::joinLines(w.document().compose().lines), "lineup");
+}
+
+const QByteArray Strategies = "[TeamTacs]\r\nhowmany=2\r\nT1=Normal\r\nT2=Longball\r\n";
+
+// One change of the manager's, made through the window.
+void runCommand(Fixture &fx, const QString &command)
+{
+    TPelMainForm &w = fx.form();
+    GridView *g = ctl<GridView>(w, "RosterStringGrid");
+    auto dialog = [&fx](auto edit) {
+        fx.prompts.dialogs.enqueue([edit](QDialog *d) { edit(d); });
+    };
+    if (command == "GK [a]ggressive") {
+        clickCell(g, 5, 17); // Bench
+        styleEntry(w, "GK", "[a]ggressive")->trigger();
+    } else if (command == "[deselect]") {
+        clickCell(g, 6, 1);
+        ctl<QAction>(w, "PlayDeselect")->trigger();
+    } else if (command == "S 3") {
+        clickCell(g, 7, 17);
+        subEntry(w, "S 3")->trigger();
+    } else if (command == "sub [deselect]") {
+        clickCell(g, 7, 13);
+        subEntry(w, "[deselect]")->trigger();
+    } else if (command == "Player Conditionals") {
+        dialog([](QDialog *d) {
+            auto *f = qobject_cast<TPlayCondForm *>(d);
+            f->MP1Combo->setEditText("Adams");
+            f->DoneBtn->click();
+        });
+        clickCell(g, 8, 1);
+    } else if (command == "Team Tactics") {
+        dialog([](QDialog *d) {
+            auto *f = qobject_cast<TTeamTacticForm *>(d);
+            f->CEventBox->setCurrentIndex(0);
+            f->ConditBox1->setCurrentIndex(0);
+            f->AddTacButton1->click();
+            f->StartStratBox->setCurrentIndex(1);
+            f->TeamTacSaveBtn->click();
+        });
+        ctl<QPushButton>(w, "MatchTacBtn")->click();
+    } else if (command == "New Lineup") {
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+    } else if (command == "Open Lineup") {
+        QByteArray file = lineupBytes(w);
+        file.replace("GK,Keeper,n,", "SW,Keeper,a,").replace("5,N,", "7,L,");
+        fx.write("TST4.txt", file);
+        fx.prompts.files.enqueue(fx.path("TST4.txt"));
+        fx.prompts.answers.enqueue(Prompts::Discard); // the changes since the roster was opened
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
+    } else if (command == "Home Bonus") {
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(4);
+    } else if (command == "Penalty Taker") {
+        ctl<QComboBox>(w, "PTakeBox")->setCurrentIndex(2);
+    } else if (command == "Train (TP)" || command == "Coach (CP)") {
+        QComboBox *box = ctl<QComboBox>(w, command == "Train (TP)" ? "TPBox" : "CPBox");
+        box->setCurrentIndex(0);
+        emit box->activated(0);
+    } else if (command == "Delete Training") {
+        QListWidget *list = ctl<QListWidget>(w, "TPListBox");
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+    } else if (command == "Open Roster") {
+        QByteArray roster = markedRoster();
+        roster.replace("Back,6,10,DF,4,DF,p\r\n", ""); // Back has left the squad
+        fx.openRoster("TST.ros", roster);
+    } else if (command == "Open Roster of another team") {
+        fx.prompts.answers.enqueue(Prompts::Discard);
+        fx.openRoster("XYZ.ros", "XYZ,Zealots,Rival\r\nAdams,3,30,GK,5\r\n");
+    }
+    closePopups(w);
 }
 
 } // namespace
@@ -340,6 +421,70 @@ private slots:
         QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 1), QString("0"));
         QVERIFY(!ctl<LedLight>(w, "valGKLed")->isLit());
         QVERIFY(ctl<LedLight>(w, "valSWLed")->isLit());
+    }
+
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("entry"); // the command's name in the Edit menu
+        for (const char *command : {"GK [a]ggressive", "[deselect]", "S 3", "Player Conditionals", "Team Tactics",
+                                    "New Lineup", "Open Lineup", "Home Bonus", "Penalty Taker", "Train (TP)",
+                                    "Coach (CP)", "Delete Training", "Open Roster"})
+            QTest::newRow(command) << command << command;
+        QTest::newRow("substitute [deselect]") << "sub [deselect]" << "[deselect]";
+        QTest::newRow("another team") << "Open Roster of another team" << "Open Roster";
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, entry);
+        Fixture fx(Strategies);
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", markedRoster());
+        lineup::LineupDocument &doc = w.document();
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(2);
+        ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(3);
+        doc.addTraining("Youth");
+        QAction *undo = ctl<QAction>(w, "UndoMenu");
+        QAction *redo = ctl<QAction>(w, "RedoMenu");
+        const QByteArray before = lineupBytes(w);
+
+        runCommand(fx, command);
+        const QByteArray after = lineupBytes(w);
+        QVERIFY(after != before);
+        QCOMPARE(undo->text(), "Undo " + entry);
+        for (const QString &text : fx.prompts.texts()) // only the question before replacing the line-up
+            QVERIFY2(text.startsWith("The line-up TST4.txt has changes") || text.startsWith("These players are not"),
+                     qPrintable(text));
+
+        undo->trigger();
+        QCOMPARE(lineupBytes(w), before);
+        QCOMPARE(redo->text(), "Redo " + entry);
+        redo->trigger();
+        QCOMPARE(lineupBytes(w), after);
+        undo->trigger();
+        QCOMPARE(lineupBytes(w), before);
+    }
+
+    void undoneNewLineupSavesTheSameFile()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", markedRoster());
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
+        const QByteArray saved = fx.read("TST1.txt");
+        QVERIFY(!saved.isEmpty());
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(ctl<QAction>(w, "UndoMenu")->shortcut(), QKeySequence("Ctrl+Z"));
+        ctl<QAction>(w, "UndoMenu")->trigger();
+        QVERIFY(!w.isWindowModified());
+        QFile::remove(fx.path("TST1.txt"));
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
+        QCOMPARE(fx.read("TST1.txt"), saved);
+        QCOMPARE(ctl<QAction>(w, "RedoMenu")->shortcuts(),
+                 QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     }
 
     void newLineupWithoutRosterDoesNothing()

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,50 @@
 #include <QToolButton>
 
 namespace {
+
+// What a control shows: a label's or button's text, a list's or a box's
+// entries (the chosen one for a box), the lit lights of the checker, a
+// grid's row count or one row of the totals.
+QString shows(const TPelMainForm &w, const QString &what)
+{
+    if (what == "lights") {
+        QStringList lit;
+        for (LedLight *led : w.findChildren<LedLight *>())
+            if (led->isLit())
+                lit.append(led->objectName());
+        lit.sort();
+        return lit.join(u' ');
+    }
+    if (what == "Num" || what == "SL") {
+        auto *g = ctl<StringGrid>(w, "LineupTotGrid");
+        QStringList cells;
+        for (int c = 1; c <= 6; ++c)
+            cells.append(g->cell(c, what == "Num" ? 1 : 2));
+        return cells.join(u' ');
+    }
+    QObject *c = w.findChild<QObject *>(what);
+    if (auto *l = qobject_cast<QLabel *>(c))
+        return l->text();
+    if (auto *b = qobject_cast<QPushButton *>(c))
+        return b->text();
+    if (auto *list = qobject_cast<QListWidget *>(c))
+        return items(list).join(u'|');
+    if (auto *box = qobject_cast<QComboBox *>(c))
+        return box->currentText();
+    if (auto *g = qobject_cast<GridView *>(c))
+        return QString::number(g->rows());
+    return "no control " + what;
+}
+
+const QByteArray BadLaterRow = "TST,Test Rovers,A. Manager\r\nKeeper,3,20,GK,1\r\nSweeper,4,x,SW,2\r\n";
+
+QByteArray lineupWithTactics()
+{
+    QByteArray f = "4,N,G,>,1,,,,P,,,,,,,,T,<,80,,,,A" + QByteArray(14, ',') + "\r\n,,,,,,,,\r\n";
+    for (int i = 0; i < 16; ++i)
+        f += "MF,Nobody," + QByteArray(27, ',') + "\r\n";
+    return f + ",\r\n";
+}
 
 } // namespace
 
@@ -194,6 +239,195 @@ private slots:
         fx.prompts.answers.enqueue(Prompts::Yes);
         ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(!w.isVisible());
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("done"); // the command went on
+        const int S = Prompts::Save, D = Prompts::Discard, C = Prompts::Cancel;
+        for (const char *command : {"Exit", "Open Roster of another team", "Open Lineup", "close box"}) {
+            const QString name = QString::fromLatin1(command);
+            QTest::newRow(qPrintable(name + ": save")) << name << true << S << true << true;
+            QTest::newRow(qPrintable(name + ": discard")) << name << true << D << true << true;
+            QTest::newRow(qPrintable(name + ": cancel")) << name << true << C << true << false;
+            QTest::newRow(qPrintable(name + ": nothing unsaved")) << name << false << 0 << false << true;
+        }
+        QTest::newRow("Open Roster of the same team") << "Open Roster of the same team" << true << 0 << false << true;
+        QTest::newRow("New Lineup, which can be undone") << "New Lineup" << true << 0 << false << true;
+    }
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, done);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", markedRoster());
+        ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(1);
+        QCOMPARE(shownTitle(w), QString("Pellmore TST2.txt"));
+        if (modified)
+            ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(1);
+        QCOMPARE(shownTitle(w), QString(modified ? "Pellmore TST2.txt*" : "Pellmore TST2.txt"));
+        if (answer)
+            fx.prompts.answers.enqueue(answer);
+        fx.write("XYZ.ros", "XYZ,Zealots,Rival\r\nAdams,3,30,GK,5\r\n");
+        fx.write("TST7.txt", lineupWithTactics());
+
+        bool went = false;
+        if (command == "Exit" || command == "close box") {
+            fx.prompts.answers.enqueue(Prompts::Yes); // orders not zipped: exit anyway
+            command == "Exit" ? ctl<QAction>(w, "ExitMenu")->trigger() : (void)w.close();
+            went = !w.isVisible();
+        } else if (command.startsWith("Open Roster")) {
+            const bool other = command.endsWith("another team");
+            fx.prompts.files.enqueue(fx.path(other ? "XYZ.ros" : "TST.ros"));
+            ctl<QAction>(w, "OpenSubMenu")->trigger();
+            went = w.document().playerCount() == (other ? 1 : 17) && shows(w, "AbbLabel") == (other ? "XYZ" : "TST");
+        } else if (command == "Open Lineup") {
+            fx.prompts.files.enqueue(fx.path("TST7.txt"));
+            ctl<QAction>(w, "OpenLineupMenu")->trigger();
+            went = shows(w, "MatchNoComboBox") == "7";
+        } else if (command == "New Lineup") {
+            ctl<QAction>(w, "NewLineupMenu")->trigger();
+            went = shows(w, "Num") == "0 0 0 0 0 0";
+        }
+        QCOMPARE(went, done);
+        const bool wasAsked = !fx.prompts.boxes.isEmpty() && fx.prompts.boxes.first().buttons
+                                                                 == (Prompts::Save | Prompts::Discard | Prompts::Cancel);
+        QCOMPARE(wasAsked, asked);
+        if (asked) {
+            QCOMPARE(fx.prompts.boxes.first().kind, Prompts::Kind::Confirmation);
+            QCOMPARE(fx.prompts.boxes.first().text,
+                     QString("The line-up TST2.txt has changes that are not saved. Save them?"));
+        }
+        // Save writes the line-up before the command goes on.
+        QCOMPARE(fx.read("TST2.txt").startsWith("4,N,"), answer == Prompts::Save);
+        if (command == "Exit" && answer == Prompts::Save) // the saved line-up is listed for zipping
+            QCOMPARE(fx.prompts.texts().last(), QString("Orders not Zipped. Exit Anyway?"));
+    }
+
+    void windowShowsTheLineupItHolds_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("shown"); // "what=text"
+        QTest::newRow("New Lineup")
+            << "New Lineup" << QStringList{"Num=0 0 0 0 0 0", "SL=0 0 0 0 0 0", "lights=valSWLed", "TPListBox="};
+        QTest::newRow("Open Lineup shows the tactics")
+            << "Open Lineup" << QStringList{"TTListBox=G,>,1,,,,P|T,<,80,,,,A", "HBCombo=4", "MatchNoComboBox=7"};
+        QTest::newRow("Team Tactics cancelled")
+            << "Team Tactics cancelled" << QStringList{"TTListBox=", "lights=FW21Led MF21Led starting11Led subsLed valDFLed valFWLed valGKLed valMFLed valSWLed"};
+        QTest::newRow("Open Lineup: its roster fails in a later row")
+            << "Open Lineup without a roster" << QStringList{"AbbLabel=", "TeamNameLabel=", "RosterStringGrid=18", "PTakeBox="};
+        QTest::newRow("Open Roster: the same roster fails alike")
+            << "Open Roster failing" << QStringList{"AbbLabel=", "TeamNameLabel=", "RosterStringGrid=18", "PTakeBox="};
+        QTest::newRow("a shorter roster of the team")
+            << "Open Roster without a player" << QStringList{"Num=1 1 3 3 1 2", "lights=FW21Led MF21Led starting11Led valDFLed valFWLed valGKLed valMFLed valSWLed"};
+        QTest::newRow("season length change keeps the session")
+            << "Admin Tasks" << QStringList{"SessionNoComboBox=3", "MatchNoComboBox=2"};
+        QTest::newRow("undo of Open Roster")
+            << "Undo Open Roster" << QStringList{"AbbLabel=", "RosterStringGrid=18", "Num=0 0 0 0 0 0", "lights="};
+    }
+    void windowShowsTheLineupItHolds()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, shown);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.write("TST.ros", markedRoster());
+        fx.write("TST7.txt", lineupWithTactics());
+        if (!command.contains("without a roster") && command != "Open Roster failing") {
+            fx.openRoster("TST.ros", markedRoster());
+            ctl<QComboBox>(w, "SessionNoComboBox")->setCurrentIndex(2);
+            ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(1);
+        }
+        if (command == "New Lineup") {
+            ctl<QAction>(w, "NewLineupMenu")->trigger();
+        } else if (command == "Open Lineup") {
+            fx.prompts.answers.enqueue(Prompts::Discard);
+            fx.prompts.files.enqueue(fx.path("TST7.txt"));
+            ctl<QAction>(w, "OpenLineupMenu")->trigger();
+        } else if (command == "Team Tactics cancelled") {
+            ctl<QPushButton>(w, "MatchTacBtn")->click(); // the scripted dialog is cancelled
+        } else if (command == "Open Lineup without a roster") {
+            fx.write("TST.ros", BadLaterRow);
+            fx.prompts.files.enqueue(fx.path("TST7.txt"));
+            ctl<QAction>(w, "OpenLineupMenu")->trigger();
+            QCOMPARE(fx.prompts.texts(), QStringList({"'x' is not a valid integer value."}));
+        } else if (command == "Open Roster failing") {
+            fx.openRoster("TST.ros", BadLaterRow);
+            QCOMPARE(fx.prompts.texts(), QStringList({"'x' is not a valid integer value."}));
+        } else if (command == "Open Roster without a player") {
+            QByteArray roster = markedRoster();
+            fx.openRoster("TST.ros", roster.replace("Sub5,2,10,WG,1,WG,p,S5\r\n", ""));
+            QCOMPARE(fx.prompts.texts(),
+                     QStringList({"These players are not in the roster, and their line-up marks are removed: Sub5"}));
+        } else if (command == "Admin Tasks") {
+            fx.prompts.dialogs.enqueue([](QDialog *d) {
+                d->findChild<QLineEdit *>()->setText("12"); // the season's matches
+                d->findChildren<QPushButton *>().first()->click();
+            });
+            ctl<QAction>(w, "AdminTasks")->trigger();
+        } else if (command == "Undo Open Roster") {
+            ctl<QAction>(w, "UndoMenu")->trigger(); // the match
+            ctl<QAction>(w, "UndoMenu")->trigger(); // the session
+            QCOMPARE(ctl<QAction>(w, "UndoMenu")->text(), QString("Undo Open Roster"));
+            ctl<QAction>(w, "UndoMenu")->trigger();
+        }
+        for (const QString &pair : shown) {
+            const QString what = pair.section(u'=', 0, 0);
+            QCOMPARE(shows(w, what), pair.section(u'=', 1));
+        }
+    }
+
+    void clickRulesMeasureFromTheClientArea()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", exampleRoster());
+        GridView *g = ctl<GridView>(w, "RosterStringGrid");
+        QMenu *menu = ctl<QMenu>(w, "PlayPopup");
+        clickCell(g, 5, 4); // Back's "Play"
+        QVERIFY(menu->isVisible());
+        menu->hide();
+        const int y = g->cellRect(0, 4).center().y() - g->viewport()->y();
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(100, y)); // the name column, x 100
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(101, y));
+        QVERIFY(menu->isVisible()); // the menu of the selected cell
+        // It opens where the window's edge, the grid's and the pointer's add up.
+        const QPoint at = w.frameGeometry().topLeft() + g->pos() + g->viewport()->pos() + QPoint(101, y);
+        QCOMPARE(menu->pos(), at);
+        menu->hide();
+    }
+
+    void missingSettingsHelpShowsTheHelpWindow()
+    {
+        const QString help = HelpWindow::helpFilePath();
+        QFile::remove(help);
+        QVERIFY(QFile::copy(QStringLiteral(PELLMORE_SOURCE_DIR "/resources/PEL2000.html"), help));
+        Fixture fx(QByteArray{});
+        fx.prompts.answers.enqueue(Prompts::Help);
+        bool shown = false;
+        fx.prompts.dialogs.enqueue([&](QDialog *d) {
+            auto *window = qobject_cast<HelpWindow *>(d);
+            QVERIFY(window);
+            QCOMPARE(window->browser()->source().fragment(), QString("contents"));
+            QVERIFY(window->browser()->toPlainText().contains("Opening a roster"));
+            shown = true;
+        });
+        TPelMainForm &w = fx.start();
+        QFile::remove(help);
+        QVERIFY(shown);
+        QVERIFY(!w.started()); // then the program ends
     }
 
     void aboutBoxIsFreshEachTimeInWindowColour()

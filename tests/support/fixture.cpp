@@ -73,6 +73,28 @@ QByteArray exampleRoster()
            "Youth,1,9,MF,1\r\n";    // 11
 }
 
+QByteArray markedRoster()
+{
+    return "TST,Test Rovers,A. Manager\r\n"
+           "Keeper,3,20,GK,1,GK,n\r\n"
+           "Sweeper,4,18,SW,2,SW,a\r\n"
+           "Stopper,5,16,SD,3,DF,n\r\n"
+           "Back,6,10,DF,4,DF,p\r\n"
+           "Anchor,2,12,DM,5,DF,n\r\n"
+           "Middle,7,14,MF,6,MF,a\r\n"
+           "Attack,8,15,MA,7,MF,n\r\n"
+           "Winger,9,11,WG,8,WG,n\r\n"
+           "Striker,10,22,FW,9,FW,a\r\n"
+           "Utility,0,13,UT,0,FW,n\r\n"
+           "Youth,1,9,MF,1,MF,p\r\n"
+           "Ren\xe9,3,10,DF,1,DF,n,S2\r\n"
+           "Sub1,2,10,MF,1,MF,n,S1\r\n"
+           "Sub3,2,10,FW,1,FW,a,S3\r\n"
+           "Sub4,2,10,GK,1,GK,n,S4\r\n"
+           "Sub5,2,10,WG,1,WG,p,S5\r\n"
+           "Bench,4,10,DF,1\r\n";
+}
+
 QStringList items(const QComboBox *box)
 {
     QStringList out;

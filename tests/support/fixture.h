@@ -86,3 +86,7 @@ QStringList numbers(int from, int to);
 
 // The example roster of the tests: a small squad covering every position.
 QByteArray exampleRoster();
+// A squad of team TST whose roster lines carry a complete line-up in their
+// mark fields: eleven starters, substitutes S1 to S5 and one player on the
+// bench (row 17).
+QByteArray markedRoster();
