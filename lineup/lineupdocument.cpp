@@ -149,21 +149,34 @@ LineupDocument::ReadRoster LineupDocument::readRoster(const QStringList &fileLin
 
     next.players.reserve(lines.size() - 1);
     for (qsizetype r = 1; r < lines.size(); ++r) {
-        const QStringList fields = splitFields(lines.at(r));
+        const QString &line = lines.at(r);
+        QString fields[ColumnCount];
+        int count = 0;
+        for (qsizetype start = 0; !line.isEmpty() && count < ColumnCount;) {
+            const qsizetype comma = line.indexOf(u',', start);
+            fields[count++] = line.mid(start, (comma < 0 ? line.size() : comma) - start);
+            if (comma < 0)
+                break;
+            start = comma + 1;
+        }
         Player p;
-        p.name = fields.value(ColName);
         if (sameTeam) {
-            const int n = seen[p.name]++;
-            const auto it = earlier.constFind(p.name);
+            const int n = seen[fields[ColName]]++;
+            const auto it = earlier.constFind(fields[ColName]);
             if (it != earlier.cend() && n < it->size()) {
                 p.marks = state.players.at(it->at(n)).marks;
                 kept[it->at(n)] = true;
             }
         }
-        for (int c = 0; c < fields.size() && c < ColumnCount; ++c)
-            setField(p, c, fields.at(c));
-        toWholeNumber(p.age); // the candidate lists read both as numbers
-        toWholeNumber(p.skill);
+        for (int c = 0; c < count; ++c)
+            setField(p, c, fields[c]);
+        // The candidate lists read Age and SL as whole numbers.
+        for (const QString *number : {&p.age, &p.skill}) {
+            bool ok = false;
+            QStringView(*number).trimmed().toInt(&ok, 10);
+            if (!ok)
+                toWholeNumber(*number); // throws its message
+        }
         next.players.append(std::move(p));
     }
 

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStringListModel>
 
 using namespace roster;
 using lineup::LineupDocument;
@@ -104,6 +105,9 @@ void RosterSheet::buildOptions()
     addLabel(QStringLiteral("Coach (CP)"), g, 124, 140, -1);
     TPBox = dropDown(g, "TPBox", 8, 156, 108);
     CPBox = dropDown(g, "CPBox", 124, 156, 108);
+    // The player boxes hold a whole roster: plain lists of names.
+    for (QComboBox *box : {PTakeBox, TPBox, CPBox})
+        box->setModel(new QStringListModel(box));
     TPListBox = addListBox(g, "TPListBox", 8, 180, 108, 80);
     CPListBox = addListBox(g, "CPListBox", 124, 180, 108, 80);
     addLabel(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 264, 224, 30)
@@ -303,28 +307,29 @@ void RosterSheet::LoadOpponent(const QStringList &lines)
 void RosterSheet::FillPlayerBoxes(bool fullMode)
 {
     const QScopedValueRollback<bool> refilling(showing, true);
-    CPBox->clear();
-    TPBox->clear();
-    if (fullMode)
-        PTakeBox->clear();
     const int minSkill = shared.settings->readInteger("CoachFilt", "MinSkill", DefaultMinSkill);
     const int maxAge = shared.settings->readInteger("CoachFilt", "MaxAge", DefaultMaxAge);
-    CPBox->addItem(QStringLiteral("OTF"));
-    CPBox->addItem(QStringLiteral("SET"));
+    QStringList coaching{QStringLiteral("OTF"), QStringLiteral("SET")}, training, takers;
     for (int i = 0; i < doc.playerCount(); ++i) {
         const lineup::Player &p = doc.player(i);
-        if (fullMode)
-            PTakeBox->addItem(p.name);
+        takers.append(p.name);
         switch (candidateFor(toWholeNumber(p.age), toWholeNumber(p.skill), maxAge, minSkill)) {
-        case Candidate::Training: TPBox->addItem(p.name); break;
-        case Candidate::Coaching: CPBox->addItem(p.name); break;
+        case Candidate::Training: training.append(p.name); break;
+        case Candidate::Coaching: coaching.append(p.name); break;
         case Candidate::None: break;
         }
     }
-    CPBox->setCurrentIndex(-1);
-    TPBox->setCurrentIndex(-1);
-    if (fullMode)
+    // Each box takes its entries at once, not entry by entry.
+    auto fill = [](QComboBox *box, const QStringList &entries) {
+        static_cast<QStringListModel *>(box->model())->setStringList(entries);
+        box->setCurrentIndex(-1);
+    };
+    fill(CPBox, coaching);
+    fill(TPBox, training);
+    if (fullMode) {
+        fill(PTakeBox, takers);
         showChoices();
+    }
 }
 
 namespace {
