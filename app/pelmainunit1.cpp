@@ -53,7 +53,11 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent)
     FormCreate(settingsPath);
 }
 
-TPelMainForm::~TPelMainForm() = default;
+TPelMainForm::~TPelMainForm()
+{
+    // The sheets and panels show the document: they go before it.
+    delete takeCentralWidget();
+}
 
 void TPelMainForm::FormCreate(const QString &settingsPath)
 {

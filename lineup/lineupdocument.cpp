@@ -80,13 +80,16 @@ bool isChoice(const QString &text, int from, int to)
 
 PlayerMarks LineupEdit::marks(int index) const
 {
+    if (index < 0 || index >= doc.playerCount())
+        return PlayerMarks();
     const auto it = rows.constFind(index);
     return it != rows.cend() ? *it : doc.player(index).marks;
 }
 
 void LineupEdit::setMarks(int index, const PlayerMarks &m)
 {
-    rows.insert(index, m);
+    if (index >= 0 && index < doc.playerCount()) // no such player: nothing to mark
+        rows.insert(index, m);
 }
 
 LineupDocument::LineupDocument(QObject *parent) : QObject(parent), stack(new QUndoStack(this))
@@ -322,7 +325,7 @@ void LineupDocument::chooseSubstitute(int index, const QString &mark, const QStr
     edit(commandText, [&](LineupEdit &e) {
         PlayerMarks m = e.marks(index);
         m.subs = mark;
-        if (!mark.isEmpty())
+        if (!mark.isEmpty() && index >= 0 && index < playerCount())
             SetDefaultSubPosition(m, player(index).pos);
         e.setMarks(index, m);
     });

@@ -239,6 +239,8 @@ private slots:
         const int commands = doc.undoStack()->count();
         doc.choosePosition(3, QString(), QString(), "[deselect]"); // White has no position
         doc.setPenaltyTaker(QString());
+        doc.chooseSubstitute(4, "S1", "S 1"); // no such player
+        doc.choosePosition(-1, "GK", "n", "GK [n]ormal");
         QCOMPARE(doc.undoStack()->count(), commands);
     }
 
