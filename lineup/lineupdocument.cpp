@@ -2,72 +2,11 @@
 #include "app/pelerror.h"
 #include "roster/rosterfile.h"
 
-#include <QUndoCommand>
 #include <QUndoStack>
 
 namespace lineup {
 
-using namespace roster;
-
-QString Player::field(int column) const
-{
-    switch (column) {
-    case ColName: return name;
-    case ColAge: return age;
-    case ColSL: return skill;
-    case ColPos: return pos;
-    case ColEL: return el;
-    case ColPlay: return marks.play;
-    case ColStyle: return marks.style;
-    case ColSubs: return marks.subs;
-    case ColConditionals: return marks.conditionals;
-    default: return QString();
-    }
-}
-
 namespace {
-
-void setField(Player &p, int column, const QString &text)
-{
-    QString *fields[] = {&p.name, &p.age, &p.skill, &p.pos, &p.el,
-                         &p.marks.play, &p.marks.style, &p.marks.subs, &p.marks.conditionals};
-    if (column >= 0 && column < ColumnCount)
-        *fields[column] = text;
-}
-
-// Marks and choices before and after one change of the manager's.
-class MarksCommand : public QUndoCommand {
-public:
-    MarksCommand(LineupDocument *doc, const QString &text, QVector<LineupDocument::RowMarks> before,
-                 QVector<LineupDocument::RowMarks> after, std::optional<LineupChoices> choicesBefore,
-                 std::optional<LineupChoices> choicesAfter)
-        : QUndoCommand(text), doc(doc), before(std::move(before)), after(std::move(after)),
-          choicesBefore(std::move(choicesBefore)), choicesAfter(std::move(choicesAfter))
-    {
-    }
-    void redo() override { doc->applyMarks(after, choicesAfter ? &*choicesAfter : nullptr); }
-    void undo() override { doc->applyMarks(before, choicesBefore ? &*choicesBefore : nullptr); }
-
-private:
-    LineupDocument *doc;
-    QVector<LineupDocument::RowMarks> before, after;
-    std::optional<LineupChoices> choicesBefore, choicesAfter;
-};
-
-// A roster load: the whole state is swapped in, and out again on undo.
-class RosterCommand : public QUndoCommand {
-public:
-    RosterCommand(LineupDocument *doc, const QString &text, LineupDocument::State next)
-        : QUndoCommand(text), doc(doc), stash(std::move(next))
-    {
-    }
-    void redo() override { doc->swapState(stash); }
-    void undo() override { doc->swapState(stash); }
-
-private:
-    LineupDocument *doc;
-    LineupDocument::State stash;
-};
 
 bool isChoice(const QString &text, int from, int to)
 {
@@ -77,20 +16,6 @@ bool isChoice(const QString &text, int from, int to)
 }
 
 } // namespace
-
-PlayerMarks LineupEdit::marks(int index) const
-{
-    if (index < 0 || index >= doc.playerCount())
-        return PlayerMarks();
-    const auto it = rows.constFind(index);
-    return it != rows.cend() ? *it : doc.player(index).marks;
-}
-
-void LineupEdit::setMarks(int index, const PlayerMarks &m)
-{
-    if (index >= 0 && index < doc.playerCount()) // no such player: nothing to mark
-        rows.insert(index, m);
-}
 
 LineupDocument::LineupDocument(QObject *parent) : QObject(parent), stack(new QUndoStack(this))
 {
@@ -103,127 +28,9 @@ LineupDocument::~LineupDocument()
     delete stack;
 }
 
-LineupDocument::CommandGroup::CommandGroup(LineupDocument &doc, const QString &commandText) : stack(doc.stack)
-{
-    stack->beginMacro(commandText);
-}
-
-LineupDocument::CommandGroup::~CommandGroup()
-{
-    stack->endMacro();
-}
-
 int LineupDocument::findPlayer(const QString &name) const
 {
     return firstIndex.value(name, -1);
-}
-
-QString LineupDocument::rosterAbbreviation(const QStringList &lines)
-{
-    return splitFields(dropLeadingEmpty(lines).first()).value(0);
-}
-
-LineupDocument::ReadRoster LineupDocument::readRoster(const QStringList &fileLines) const
-{
-    QStringList lines = dropLeadingEmpty(fileLines);
-    while (lines.last().isEmpty())
-        lines.removeLast(); // trailing empty lines are no players
-    const QStringList teamFields = splitFields(lines.first());
-    checkAbbreviation(teamFields.value(0));
-
-    State next;
-    next.read = true;
-    next.team = state.team; // a missing field keeps the label's text
-    if (teamFields.size() > 0)
-        next.team.abbreviation = teamFields.at(0);
-    if (teamFields.size() > 1)
-        next.team.name = teamFields.at(1);
-    if (teamFields.size() > 2)
-        next.team.manager = teamFields.at(2);
-    const bool sameTeam = state.read && next.team.abbreviation == state.team.abbreviation;
-
-    // The n-th player of a name takes the marks of the n-th of that name.
-    QHash<QString, QVector<int>> earlier;
-    if (sameTeam)
-        for (int i : marked)
-            earlier[state.players.at(i).name].append(i);
-    std::vector<bool> kept(state.players.size(), false);
-    QHash<QString, int> seen;
-
-    next.players.reserve(lines.size() - 1);
-    for (qsizetype r = 1; r < lines.size(); ++r) {
-        const QString &line = lines.at(r);
-        QString fields[ColumnCount];
-        int count = 0;
-        for (qsizetype start = 0; !line.isEmpty() && count < ColumnCount;) {
-            const qsizetype comma = line.indexOf(u',', start);
-            fields[count++] = line.mid(start, (comma < 0 ? line.size() : comma) - start);
-            if (comma < 0)
-                break;
-            start = comma + 1;
-        }
-        Player p;
-        if (sameTeam) {
-            const int n = seen[fields[ColName]]++;
-            const auto it = earlier.constFind(fields[ColName]);
-            if (it != earlier.cend() && n < it->size()) {
-                p.marks = state.players.at(it->at(n)).marks;
-                kept[it->at(n)] = true;
-            }
-        }
-        for (int c = 0; c < count; ++c)
-            setField(p, c, fields[c]);
-        // The candidate lists read Age and SL as whole numbers.
-        for (const QString *number : {&p.age, &p.skill}) {
-            bool ok = false;
-            QStringView(*number).trimmed().toInt(&ok, 10);
-            if (!ok)
-                toWholeNumber(*number); // throws its message
-        }
-        next.players.append(std::move(p));
-    }
-
-    ReadRoster read;
-    read.sameTeam = sameTeam;
-    if (sameTeam)
-        for (int i : marked)
-            if (!kept[i])
-                read.lost.append(state.players.at(i).name);
-
-    next.choices = state.choices;
-    next.choices.StartStrategy = QStringLiteral("N");
-    if (!sameTeam) {
-        next.choices.training.clear();
-        next.choices.coaching.clear();
-        next.choices.penaltyTaker.clear();
-    } else if (!next.choices.penaltyTaker.isEmpty()) {
-        const bool present = std::any_of(next.players.cbegin(), next.players.cend(),
-                                         [&](const Player &p) { return p.name == next.choices.penaltyTaker; });
-        if (!present)
-            next.choices.penaltyTaker.clear();
-    }
-    read.state = std::move(next);
-    return read;
-}
-
-QStringList LineupDocument::loadRoster(ReadRoster roster, const QString &commandText)
-{
-    stack->push(new RosterCommand(this, commandText, std::move(roster.state)));
-    if (!roster.sameTeam)
-        markSaved(); // a new team's line-up has nothing unsaved yet
-    return roster.lost;
-}
-
-void LineupDocument::swapState(State &other)
-{
-    emit rosterAboutToBeReset();
-    std::swap(state, other);
-    clampChoices(state.choices);
-    rebuildIndex();
-    emit rosterReset();
-    emit choicesChanged();
-    UpdateLineupTotals();
-    updateModified();
 }
 
 void LineupDocument::rebuildIndex()
@@ -238,54 +45,6 @@ void LineupDocument::rebuildIndex()
         if (!p.marks.isEmpty())
             marked.insert(marked.end(), i);
     }
-}
-
-void LineupDocument::applyMarks(const QVector<RowMarks> &rows, const LineupChoices *choices)
-{
-    int first = -1, last = -1;
-    for (const RowMarks &r : rows) {
-        state.players[r.index].marks = r.marks;
-        if (r.marks.isEmpty())
-            marked.erase(r.index);
-        else
-            marked.insert(r.index);
-        first = first < 0 ? r.index : std::min(first, r.index);
-        last = std::max(last, r.index);
-    }
-    if (first >= 0)
-        emit marksChanged(first, last);
-    if (choices) {
-        state.choices = *choices;
-        clampChoices(state.choices);
-        emit choicesChanged();
-    }
-    UpdateLineupTotals();
-    updateModified();
-}
-
-void LineupDocument::edit(const QString &commandText, const std::function<void(LineupEdit &)> &change)
-{
-    LineupEdit e(*this);
-    change(e);
-    QVector<RowMarks> before, after;
-    for (auto it = e.rows.cbegin(); it != e.rows.cend(); ++it) {
-        const PlayerMarks &old = state.players.at(it.key()).marks;
-        if (old != it.value()) {
-            before.append({it.key(), old});
-            after.append({it.key(), it.value()});
-        }
-    }
-    clampChoices(e.staged);
-    const bool choicesDiffer = e.staged != state.choices;
-    if (before.isEmpty() && !choicesDiffer)
-        return; // nothing to undo
-    std::optional<LineupChoices> choicesBefore, choicesAfter;
-    if (choicesDiffer) {
-        choicesBefore = state.choices;
-        choicesAfter = e.staged;
-    }
-    stack->push(new MarksCommand(this, commandText, std::move(before), std::move(after), std::move(choicesBefore),
-                                 std::move(choicesAfter)));
 }
 
 void LineupDocument::clampChoices(LineupChoices &c) const

@@ -247,7 +247,9 @@ void RosterSheet::RosterStringGridMouseUp(Qt::MouseButton, int x, int y)
 void RosterSheet::openPlayerConditionals()
 {
     const int i = currentPlayer();
-    const lineup::Player &p = doc.player(i);
+    if (i < 0)
+        return;
+    const lineup::Player p = doc.player(i);
     TPlayCondForm dialog(p.marks.conditionals, p.name, doc.choices().OppPlayerList, shared.timeSteps, shared.colour,
                          this);
     Prompts::current().runDialog(&dialog);
