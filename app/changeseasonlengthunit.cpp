@@ -2,6 +2,7 @@
 #include "app/inistore.h"
 #include "app/leaguesettings.h"
 #include "app/pelmainunit1.h"
+#include "lineup/lineupdocument.h"
 #include "app/prompts.h"
 
 #include "widgets/formcontrols.h"
@@ -130,37 +131,20 @@ void TAdminConfigForm::DoneBtnClick()
 void TPelMainForm::AdminTasksClick()
 {
     {
-        TAdminConfigForm dialog(*settings, this);
+        TAdminConfigForm dialog(*shared.settings, this);
         Prompts::current().runDialog(&dialog);
     }
-    const int matches = league::matches(*settings);
-    if (MatchNoComboBox->count() != matches)
-        fillNumberBox(MatchNoComboBox, 1, matches);
-    const int sessions = league::sessions(*settings);
-    if (SessionNoComboBox->count() != sessions)
-        fillNumberBox(SessionNoComboBox, 1, sessions);
-
-    const int min = league::homeBonusMin(*settings);
-    const int max = league::homeBonusMax(*settings);
-    bool changed = true;
-    if (HBCombo->count() == 0) {
+    // The home bonus box is built from its earlier range: an empty one
+    // cannot be read back.
+    const lineup::ChoiceRanges before = doc->ranges();
+    if (before.homeBonusMin > before.homeBonusMax)
         showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EStringListError"), Prompts::Ok);
-    } else {
-        bool firstOk = false, lastOk = false;
-        const int first = HBCombo->itemText(0).toInt(&firstOk);
-        const int last = HBCombo->itemText(HBCombo->count() - 1).toInt(&lastOk);
-        if (!firstOk || !lastOk)
-            showMessage(Prompts::Kind::Error, QStringLiteral("Setting HB range error EConvertError"), Prompts::Ok);
-        else
-            changed = first != min || last != max;
-    }
-    if (changed)
-        fillNumberBox(HBCombo, min, max);
-
+    // Choices still in range stay chosen.
+    readRanges();
     readModifiers();
 }
 
 void TPelMainForm::readModifiers()
 {
-    modifiers = league::styleFactors(*settings);
+    doc->setModifiers(league::styleFactors(*shared.settings));
 }

@@ -2,12 +2,14 @@
 #include "app/pelerror.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
-#include "widgets/stringgrid.h"
+#include "lineup/rostersheet.h"
+#include "orders/bidssheet.h"
+#include "orders/presssheet.h"
+#include "orders/zipsheet.h"
 #include "widgets/wincolour.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 
 namespace {
 constexpr int SystemButtonFace = -2147483633; // 0x8000000F
@@ -16,24 +18,24 @@ constexpr int SystemButtonFace = -2147483633; // 0x8000000F
 void TPelMainForm::ColourSchemeClick(QAction *entry)
 {
     if (entry == ColourOriginal) {
-        settings->writeInteger("Options", "ColourScheme", OriginalColour);
+        shared.settings->writeInteger("Options", "ColourScheme", OriginalColour);
     } else if (entry == ColourChoose) {
-        const auto chosen = Prompts::current().chooseColour(this, windowColour);
+        const auto chosen = Prompts::current().chooseColour(this, shared.colour);
         if (!chosen)
             return;
-        settings->writeInteger("Options", "ColourScheme", toWinColour(*chosen));
+        shared.settings->writeInteger("Options", "ColourScheme", toWinColour(*chosen));
     } else {
-        settings->writeInteger("Options", "ColourScheme", SystemButtonFace);
+        shared.settings->writeInteger("Options", "ColourScheme", SystemButtonFace);
     }
-    ApplyColour(settings->readInteger("Options", "ColourScheme", OriginalColour));
+    ApplyColour(shared.settings->readInteger("Options", "ColourScheme", OriginalColour));
 }
 
 void TPelMainForm::SetTimeStep(QAction *entry)
 {
-    timeSteps = entry == Mins15On;
-    Mins15On->setChecked(timeSteps);
-    Mins15Off->setChecked(!timeSteps);
-    settings->writeBool("Options", "TimeSteps", timeSteps);
+    shared.timeSteps = entry == Mins15On;
+    Mins15On->setChecked(shared.timeSteps);
+    Mins15Off->setChecked(!shared.timeSteps);
+    shared.settings->writeBool("Options", "TimeSteps", shared.timeSteps);
 }
 
 void TPelMainForm::MenuAutoIncrClick()
@@ -41,7 +43,7 @@ void TPelMainForm::MenuAutoIncrClick()
     // The entry is checkable: the trigger has toggled its tick already.
     const bool tick = MenuAutoIncr->isChecked();
     try {
-        settings->writeBool("Options", "AutoIncr", tick);
+        shared.settings->writeBool("Options", "AutoIncr", tick);
     } catch (const PelError &) {
         MenuAutoIncr->setChecked(!tick); // the tick shows what the file holds
         throw;
@@ -50,10 +52,10 @@ void TPelMainForm::MenuAutoIncrClick()
 
 void TPelMainForm::ApplyColour(int colourValue)
 {
-    windowColour = fromWinColour(colourValue, QApplication::palette());
-    setBackground(this, windowColour);
-    for (StringGrid *g : {RosterStringGrid, LineupTotGrid, AuctionStringGrid})
-        g->setFixedColour(windowColour);
-    for (QPushButton *b : {ChooseOppButton, MatchTacBtn, SaveBidsBtn, SavePressBtn, AddZipListBtn, ZipBtn})
-        setButtonColour(b, windowColour);
+    shared.colour = fromWinColour(colourValue, QApplication::palette());
+    setBackground(this, shared.colour);
+    rosterSheet->setColour(shared.colour);
+    bidsSheet->setColour(shared.colour);
+    pressSheet->setColour(shared.colour);
+    zipSheet->setColour(shared.colour);
 }

@@ -3,12 +3,12 @@
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
 #include "widgets/shape.h"
-#include "widgets/stringgrid.h"
+#include "app/infopanel.h"
+#include "lineup/checkerpanel.h"
+#include "lineup/rostersheet.h"
+#include "lineup/viewersheet.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
 #include <QResizeEvent>
 #include <QTabWidget>
 
@@ -31,7 +31,7 @@ void TPelMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // The frame is known once the window is shown: keep the outer size.
-    if (settings && intendedOuter.isValid() && outerSize() != intendedOuter)
+    if (started() && intendedOuter.isValid() && outerSize() != intendedOuter)
         setOuterSize(intendedOuter);
 }
 
@@ -59,7 +59,7 @@ QAction *TPelMainForm::sizeEntry(int tag) const
 void TPelMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (!settings || !RosterStringGrid)
+    if (!started() || !rosterSheet)
         return;
     // The program's own size changes may be delivered later, one after the
     // other: arrange for them but keep the ticked entry.
@@ -81,14 +81,14 @@ void TPelMainForm::changePageSize(int tag)
     case 1024:
         setOuterSize(presetSize(tag));
         sizeEntry(tag)->setChecked(true);
-        settings->writeInteger("Options", "ScreenRes", tag);
+        shared.settings->writeInteger("Options", "ScreenRes", tag);
         break;
     case 999: {
         const QSize now = outerSize();
         SizeCustom->setChecked(true);
-        settings->writeInteger("Options", "ScreenRes", 999);
-        settings->writeInteger("Options", "XRes", now.width());
-        settings->writeInteger("Options", "YRes", now.height());
+        shared.settings->writeInteger("Options", "ScreenRes", 999);
+        shared.settings->writeInteger("Options", "XRes", now.width());
+        shared.settings->writeInteger("Options", "YRes", now.height());
         break;
     }
     default: break; // a resize of the window
@@ -105,49 +105,38 @@ void TPelMainForm::ArrangeControls()
         W = std::max(W, 680);
         H = std::max(H, 480);
     }
+    int gridHeight, pageHeight;
     if (H > 480) {
-        RosterStringGrid->resize(RosterStringGrid->width(), H - 170);
+        gridHeight = H - 170;
         MainPageControl->resize(MainPageControl->width(), H - 103);
-        const int P = MainPageControl->height();
-        TeamInfListBox->resize(TeamInfListBox->width(), P / 5);
-        StartersLabel->move(StartersLabel->x(), TeamInfListBox->height() + 25);
-        StartersListBox->setGeometry(StartersListBox->x(), StartersLabel->y() + 18, StartersListBox->width(), P / 3);
-        SubsLabel->move(SubsLabel->x(), StartersListBox->y() + StartersListBox->height() + 10);
-        SubsListBox->setGeometry(SubsListBox->x(), SubsLabel->y() + 18, SubsListBox->width(), P / 5);
+        pageHeight = MainPageControl->height();
     } else {
-        RosterStringGrid->resize(RosterStringGrid->width(), 315);
+        gridHeight = 315;
         MainPageControl->resize(MainPageControl->width(), 373);
-        TeamInfListBox->resize(TeamInfListBox->width(), 65);
-        StartersLabel->move(StartersLabel->x(), 90);
-        StartersListBox->setGeometry(StartersListBox->x(), 115, StartersListBox->width(), 125);
-        SubsLabel->move(SubsLabel->x(), 250);
-        SubsListBox->setGeometry(SubsListBox->x(), 270, SubsListBox->width(), 55);
+        pageHeight = 0;
     }
-    int listWidth, pitchWidth;
+    int gridWidth, groupLeft, listWidth, pitchWidth;
     if (W > 680) {
-        RosterStringGrid->resize(W - 285, RosterStringGrid->height());
+        gridWidth = W - 285;
         MainPageControl->resize(W - 10, MainPageControl->height());
-        LUOptionsGroupBox->move(W - 279, LUOptionsGroupBox->y());
-        LUTotalsGroupBox->move(W - 279, LUTotalsGroupBox->y());
+        groupLeft = W - 279;
         infoPanel->resize(275, infoPanel->height());
         validPanel->move(380, validPanel->y());
         listWidth = W / 2 - 50;
         pitchWidth = 380;
     } else {
-        RosterStringGrid->resize(390, RosterStringGrid->height());
+        gridWidth = 390;
         MainPageControl->resize(667, MainPageControl->height());
-        LUOptionsGroupBox->move(395, LUOptionsGroupBox->y());
-        LUTotalsGroupBox->move(395, LUTotalsGroupBox->y());
+        groupLeft = 395;
         validPanel->move(362, validPanel->y());
         infoPanel->resize(255, infoPanel->height());
         listWidth = 280;
         pitchWidth = 340;
     }
-    for (QListWidget *l : {TeamInfListBox, StartersListBox, SubsListBox})
-        l->resize(listWidth, l->height());
+    rosterSheet->arrange(gridWidth, gridHeight, groupLeft);
     // The pitch panel stays aligned to the right edge of its sheet.
     const int sheetWidth = MainPageControl->width() - 8;
-    pitchPanel->setGeometry(sheetWidth - pitchWidth, pitchPanel->y(), pitchWidth, pitchPanel->height());
+    viewerSheet->arrange(pageHeight, listWidth, sheetWidth - pitchWidth, pitchWidth);
     ApplyWindowShape();
 }
 

@@ -23,7 +23,7 @@ QString HelpWindow::helpFilePath()
     return location::shippedFile(QStringLiteral("PEL2000.html"));
 }
 
-void HelpWindow::showContents()
+void HelpWindow::openContents()
 {
     const QString path = helpFilePath();
     if (!QFileInfo(path).isReadable())
@@ -32,6 +32,11 @@ void HelpWindow::showContents()
     url.setFragment(QStringLiteral("contents"));
     view->setSource(url);
     view->scrollToAnchor(QStringLiteral("contents"));
+}
+
+void HelpWindow::showContents()
+{
+    openContents();
     show();
     raise();
     activateWindow();

@@ -11,7 +11,9 @@ public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
     static QString helpFilePath();
-    // Shows the document at its contents; throws when the file is missing.
+    // Loads the document at its contents; throws when the file is missing.
+    void openContents();
+    // Opens the contents and shows the window beside the program's.
     void showContents();
     QTextBrowser *browser() const { return view; }
 

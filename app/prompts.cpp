@@ -27,7 +27,7 @@ public:
         const std::pair<Button, QMessageBox::StandardButton> map[] = {
             {Yes, QMessageBox::Yes}, {No, QMessageBox::No},         {Ok, QMessageBox::Ok},
             {Cancel, QMessageBox::Cancel}, {Abort, QMessageBox::Abort}, {Help, QMessageBox::Help},
-            {Retry, QMessageBox::Retry}};
+            {Retry, QMessageBox::Retry}, {Save, QMessageBox::Save},     {Discard, QMessageBox::Discard}};
         for (const auto &[ours, qt] : map)
             if (buttons & ours)
                 box.addButton(qt);

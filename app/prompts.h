@@ -13,7 +13,8 @@ class QWidget;
 class Prompts {
 public:
     enum class Kind { Plain, Error, Warning, Information, Confirmation };
-    enum Button { Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8, Abort = 0x10, Help = 0x20, Retry = 0x40 };
+    enum Button { Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8, Abort = 0x10, Help = 0x20, Retry = 0x40,
+                  Save = 0x80, Discard = 0x100 };
 
     virtual ~Prompts() = default;
 

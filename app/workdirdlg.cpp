@@ -58,13 +58,14 @@ void TWorkDirDlg::BrowseButtonClick()
 
 void TPelMainForm::MenuSelectDirectoryClick()
 {
-    TWorkDirDlg dialog(*settings, this);
+    TWorkDirDlg dialog(*shared.settings, this);
     if (Prompts::current().runDialog(&dialog) != QDialog::Accepted)
         return;
-    settings->writeString("Options", "WorkingDir", TWorkDirDlg::withTrailingSeparator(dialog.DirectoryEdit1->text()));
-    const QString stored = settings->readString("Options", "WorkingDir", QString());
+    shared.settings->writeString("Options", "WorkingDir",
+                                 TWorkDirDlg::withTrailingSeparator(dialog.DirectoryEdit1->text()));
+    const QString stored = shared.settings->readString("Options", "WorkingDir", QString());
     if (!stored.isEmpty()) {
-        workingDir = stored;
-        rosterFolder = stored;
+        shared.workingDir = stored;
+        shared.rosterFolder = stored;
     }
 }

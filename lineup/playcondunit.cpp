@@ -1,11 +1,8 @@
 #include "lineup/playcondunit.h"
-#include "app/pelmainunit1.h"
 #include "app/prompts.h"
 #include "lineup/tactics.h"
 #include "lineup/teamtacticunit.h"
-#include "roster/rosterfile.h"
 #include "widgets/shape.h"
-#include "widgets/stringgrid.h"
 #include "widgets/updown.h"
 #include "widgets/wincolour.h"
 
@@ -34,9 +31,9 @@ QString textOf(const QWidget *control)
 
 } // namespace
 
-TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool timeSteps, const QColor &colour,
-                             QWidget *parent)
-    : QDialog(parent), grid(g), cellCol(g.selectedCol()), cellRow(g.selectedRow())
+TPlayCondForm::TPlayCondForm(const QString &cellText, const QString &playerName, const QStringList &opponents,
+                             bool timeSteps, const QColor &colour, QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Player Conditionals"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -114,7 +111,7 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
     setButtonColour(CancelBtn, colour);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { CancelBtnClick(); }); });
-    FormCreate(opponents, timeSteps);
+    FormCreate(cellText, playerName, opponents, timeSteps);
 }
 
 QList<QWidget *> TPlayCondForm::fieldControls() const
@@ -125,7 +122,8 @@ QList<QWidget *> TPlayCondForm::fieldControls() const
     return controls;
 }
 
-void TPlayCondForm::FormCreate(const QStringList &opponents, bool timeSteps)
+void TPlayCondForm::FormCreate(const QString &cell, const QString &playerName, const QStringList &opponents,
+                               bool timeSteps)
 {
     const QStringList codes{"GK", "SW", "DF", "MF", "WG", "FW", "p", "n", "a"};
     for (const Row &r : rows)
@@ -140,7 +138,6 @@ void TPlayCondForm::FormCreate(const QStringList &opponents, bool timeSteps)
     }
     TimeCheck->setChecked(timeSteps);
 
-    const QString cell = grid.cell(cellCol, cellRow);
     if (!cell.isEmpty()) {
         const QStringList fields = cell.split(u',');
         const QList<QWidget *> controls = fieldControls();
@@ -165,7 +162,7 @@ void TPlayCondForm::FormCreate(const QStringList &opponents, bool timeSteps)
             }
         }
     }
-    playerLabel->setText(grid.cell(roster::ColName, cellRow));
+    playerLabel->setText(playerName);
 }
 
 QString TPlayCondForm::conditionalText() const
@@ -187,12 +184,12 @@ void TPlayCondForm::resetRow(int r)
 
 void TPlayCondForm::DoneBtnClick()
 {
-    grid.setCell(cellCol, cellRow, conditionalText());
+    result = conditionalText();
     accept();
 }
 
 void TPlayCondForm::CancelBtnClick()
 {
-    grid.setCell(cellCol, cellRow, QString());
+    result = QString();
     reject();
 }

@@ -1,22 +1,27 @@
 #pragma once
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class StringGrid;
 class UpDownArrows;
 
 // The player conditionals dialog: two players to mark and three conditional
 // orders, kept as one 26-field text in the player's "Conditionals" cell.
+// Done keeps the edited text, Cancel the empty text; closing by the frame
+// keeps nothing.
 class TPlayCondForm : public QDialog {
     Q_OBJECT
 public:
-    TPlayCondForm(StringGrid &grid, const QStringList &opponents, bool timeSteps, const QColor &colour,
-                  QWidget *parent = nullptr);
+    TPlayCondForm(const QString &cellText, const QString &playerName, const QStringList &opponents, bool timeSteps,
+                  const QColor &colour, QWidget *parent = nullptr);
+
+    // The text for the player's cell, when Done or Cancel gave one.
+    const std::optional<QString> &written() const { return result; }
 
     // One conditional row: 1st, 2nd or 3rd.
     struct Row {
@@ -44,8 +49,7 @@ public:
     void resetRow(int row);
 
 private:
-    void FormCreate(const QStringList &opponents, bool timeSteps);
+    void FormCreate(const QString &cellText, const QString &playerName, const QStringList &opponents, bool timeSteps);
     QList<QWidget *> fieldControls() const; // the 26 fields' controls, in order
-    StringGrid &grid;
-    int cellCol, cellRow;
+    std::optional<QString> result;
 };

@@ -1,6 +1,7 @@
 #include "lineup/teamtacticunit.h"
 #include "app/pelmainunit1.h"
 #include "app/leaguesettings.h"
+#include "app/inistore.h"
 #include "app/prompts.h"
 #include "lineup/tactics.h"
 #include "widgets/updown.h"
@@ -24,7 +25,9 @@ lineup::Condition conditionOf(const QComboBox *event, const QComboBox *op, const
 
 } // namespace
 
-TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(window)
+TTeamTacticForm::TTeamTacticForm(const QStringList &tactics, const QString &startStrategy, IniStore &store,
+                                 bool timeSteps, const QColor &colour, QWidget *parent)
+    : QDialog(parent), settings(store)
 {
     setWindowTitle(QStringLiteral("Team Tactics"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -97,22 +100,23 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
     connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, [this] { TeamTacListBox1DblClick(); });
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
-    FormCreate();
+    FormCreate(tactics, startStrategy, timeSteps, colour);
 }
 
-void TTeamTacticForm::FormCreate()
+void TTeamTacticForm::FormCreate(const QStringList &tactics, const QString &startStrategy, bool timeSteps,
+                                 const QColor &colour)
 {
-    TeamTacListBox1->addItems(main.TeamTacticList);
-    setBackground(this, main.colour());
-    TimeCheck->setChecked(main.timeSteps);
+    TeamTacListBox1->addItems(tactics);
+    setBackground(this, colour);
+    TimeCheck->setChecked(timeSteps);
     StartStratBox->clear();
     TeamStratBox1->clear();
-    const QStringList names = league::strategyNames(*main.settings);
+    const QStringList names = league::strategyNames(settings);
     StartStratBox->addItems(names);
     TeamStratBox1->addItems(names);
     int start = 0;
     for (int i = 0; i < StartStratBox->count(); ++i)
-        if (StartStratBox->itemText(i).left(1) == main.StartStrategy && !main.StartStrategy.isEmpty()) {
+        if (StartStratBox->itemText(i).left(1) == startStrategy && !startStrategy.isEmpty()) {
             start = i;
             break;
         }
@@ -186,24 +190,9 @@ void TTeamTacticForm::TTUpDownClick(bool up)
 
 void TTeamTacticForm::TeamTacSaveBtnClick()
 {
-    main.TeamTacticList.clear();
-    main.TTListBox->clear();
-    for (int i = 0; i < TeamTacListBox1->count(); ++i) {
-        if (i < 5)
-            main.TeamTacticList.append(TeamTacListBox1->item(i)->text());
-        main.TTListBox->addItem(TeamTacListBox1->item(i)->text());
-    }
-    main.StartStrategy = lineup::strategyCode(StartStratBox->currentText(), StartStratBox->currentIndex() >= 0);
+    saved.clear();
+    for (int i = 0; i < TeamTacListBox1->count() && i < 5; ++i)
+        saved.append(TeamTacListBox1->item(i)->text());
+    savedStart = lineup::strategyCode(StartStratBox->currentText(), StartStratBox->currentIndex() >= 0);
     accept();
-}
-
-void TPelMainForm::MatchTacBtnClick()
-{
-    if (AbbLabel->text().isEmpty())
-        return;
-    {
-        TTeamTacticForm dialog(*this);
-        Prompts::current().runDialog(&dialog);
-    }
-    UpdateLineupTotals();
 }

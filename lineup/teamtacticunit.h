@@ -5,8 +5,8 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class IniStore;
 class QPushButton;
-class TPelMainForm;
 class UpDownArrows;
 
 // An arrow step on a condition's value field: by 15 for a time event when
@@ -14,12 +14,17 @@ class UpDownArrows;
 void stepValueField(QLineEdit *field, const QComboBox *event, bool up, bool timeSteps);
 
 // The team tactics dialog: the starting strategy and up to five conditional
-// tactics. It reads the main window's state when it opens and writes it back
-// only from Save & Exit.
+// tactics. It shows the line-up's tactics when it opens; Save & Exit keeps
+// the edited ones for the line-up and accepts.
 class TTeamTacticForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TTeamTacticForm(TPelMainForm &main);
+    TTeamTacticForm(const QStringList &tactics, const QString &startStrategy, IniStore &settings, bool timeSteps,
+                    const QColor &colour, QWidget *parent = nullptr);
+
+    // What Save & Exit kept: at most five entries and the strategy code.
+    const QStringList &savedTactics() const { return saved; }
+    const QString &savedStrategy() const { return savedStart; }
 
     QComboBox *StartStratBox = nullptr, *TeamStratBox1 = nullptr;
     QComboBox *CEventBox = nullptr, *ConditBox1 = nullptr, *CEventBox2 = nullptr, *ConditBox2 = nullptr;
@@ -39,7 +44,9 @@ public:
     void TeamTacSaveBtnClick();
 
 private:
-    void FormCreate();
+    void FormCreate(const QStringList &tactics, const QString &startStrategy, bool timeSteps, const QColor &colour);
     void valueChanged(QLineEdit *field);
-    TPelMainForm &main;
+    IniStore &settings;
+    QStringList saved;
+    QString savedStart;
 };

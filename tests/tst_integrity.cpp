@@ -9,6 +9,7 @@
 #include "roster/rosterfile.h"
 #include "support/fixture.h"
 #include "widgets/formcontrols.h"
+#include "widgets/stringgrid.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -154,10 +155,10 @@ private slots:
             command = [&] { action(w, "&Save Lineup")->trigger(); };
         } else if (kind == "bids") {
             file = "ABCSession7Bids.txt";
-            auto *grid = w.findChild<QAbstractItemView *>("AuctionStringGrid");
-            grid->model()->setData(grid->model()->index(1, 0), "3");
-            grid->model()->setData(grid->model()->index(1, 1), "100");
-            grid->model()->setData(grid->model()->index(1, 2), "Smith");
+            auto *grid = child<StringGrid>(w, "AuctionStringGrid");
+            grid->setCell(0, 1, "3");
+            grid->setCell(1, 1, "100");
+            grid->setCell(2, 1, "Smith");
             fx.write(file, "old bids\r\n");
             fx.prompts.answers.enqueue(Prompts::Yes);
             command = [&] { child<QPushButton>(w, "SaveBidsBtn")->click(); };

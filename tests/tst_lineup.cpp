@@ -1,5 +1,8 @@
 // Marking the line-up, its ratings and totals, and the checker lights.
 #include "app/pelerror.h"
+#include "app/textfile.h"
+#include "lineup/playcondunit.h"
+#include "lineup/teamtacticunit.h"
 #include "lineup/ratings.h"
 #include "support/fixture.h"
 #include "widgets/ledlight.h"
@@ -7,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -67,7 +71,7 @@ const QString FiveSubs = " MF:S1 DF:S2 FW:S3 GK:S4 WG:S5";
 
 QAction *styleEntry(TPelMainForm &w, const QString &position, const QString &style)
 {
-    for (QAction *a : w.PlayPopup->actions())
+    for (QAction *a : ctl<QMenu>(w, "PlayPopup")->actions())
         if (a->menu() && a->text() == position)
             for (QAction *e : a->menu()->actions())
                 if (e->text() == style)
@@ -77,7 +81,7 @@ QAction *styleEntry(TPelMainForm &w, const QString &position, const QString &sty
 
 QAction *subEntry(TPelMainForm &w, const QString &text)
 {
-    for (QAction *a : w.SubPopup->actions())
+    for (QAction *a : ctl<QMenu>(w, "SubPopup")->actions())
         if (a->text() == text)
             return a;
     return nullptr;
@@ -85,13 +89,90 @@ QAction *subEntry(TPelMainForm &w, const QString &text)
 
 void closePopups(TPelMainForm &w)
 {
-    w.PlayPopup->hide();
-    w.SubPopup->hide();
+    ctl<QMenu>(w, "PlayPopup")->hide();
+    ctl<QMenu>(w, "SubPopup")->hide();
 }
 
-QString rowMarks(const StringGrid *g, int r)
+QString rowMarks(const GridView *g, int r)
 {
     return QStringList{g->cell(5, r), g->cell(6, r), g->cell(7, r)}.join(u'|');
+}
+
+// The line-up file's bytes as Save Lineup writes them from the window.
+QByteArray lineupBytes(TPelMainForm &w)
+{
+    return textfile::encode(textfile::joinLines(w.document().compose().lines), "lineup");
+}
+
+const QByteArray Strategies = "[TeamTacs]\r\nhowmany=2\r\nT1=Normal\r\nT2=Longball\r\n";
+
+// One change of the manager's, made through the window.
+void runCommand(Fixture &fx, const QString &command)
+{
+    TPelMainForm &w = fx.form();
+    GridView *g = ctl<GridView>(w, "RosterStringGrid");
+    auto dialog = [&fx](auto edit) {
+        fx.prompts.dialogs.enqueue([edit](QDialog *d) { edit(d); });
+    };
+    if (command == "GK [a]ggressive") {
+        clickCell(g, 5, 17); // Bench
+        styleEntry(w, "GK", "[a]ggressive")->trigger();
+    } else if (command == "[deselect]") {
+        clickCell(g, 6, 1);
+        ctl<QAction>(w, "PlayDeselect")->trigger();
+    } else if (command == "S 3") {
+        clickCell(g, 7, 17);
+        subEntry(w, "S 3")->trigger();
+    } else if (command == "sub [deselect]") {
+        clickCell(g, 7, 13);
+        subEntry(w, "[deselect]")->trigger();
+    } else if (command == "Player Conditionals") {
+        dialog([](QDialog *d) {
+            auto *f = qobject_cast<TPlayCondForm *>(d);
+            f->MP1Combo->setEditText("Adams");
+            f->DoneBtn->click();
+        });
+        clickCell(g, 8, 1);
+    } else if (command == "Team Tactics") {
+        dialog([](QDialog *d) {
+            auto *f = qobject_cast<TTeamTacticForm *>(d);
+            f->CEventBox->setCurrentIndex(0);
+            f->ConditBox1->setCurrentIndex(0);
+            f->AddTacButton1->click();
+            f->StartStratBox->setCurrentIndex(1);
+            f->TeamTacSaveBtn->click();
+        });
+        ctl<QPushButton>(w, "MatchTacBtn")->click();
+    } else if (command == "New Lineup") {
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+    } else if (command == "Open Lineup") {
+        QByteArray file = lineupBytes(w);
+        file.replace("GK,Keeper,n,", "SW,Keeper,a,").replace("5,N,", "7,L,");
+        fx.write("TST4.txt", file);
+        fx.prompts.files.enqueue(fx.path("TST4.txt"));
+        fx.prompts.answers.enqueue(Prompts::Discard); // the changes since the roster was opened
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
+    } else if (command == "Home Bonus") {
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(4);
+    } else if (command == "Penalty Taker") {
+        ctl<QComboBox>(w, "PTakeBox")->setCurrentIndex(2);
+    } else if (command == "Train (TP)" || command == "Coach (CP)") {
+        QComboBox *box = ctl<QComboBox>(w, command == "Train (TP)" ? "TPBox" : "CPBox");
+        box->setCurrentIndex(0);
+        emit box->activated(0);
+    } else if (command == "Delete Training") {
+        QListWidget *list = ctl<QListWidget>(w, "TPListBox");
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+    } else if (command == "Open Roster") {
+        QByteArray roster = markedRoster();
+        roster.replace("Back,6,10,DF,4,DF,p\r\n", ""); // Back has left the squad
+        fx.openRoster("TST.ros", roster);
+    } else if (command == "Open Roster of another team") {
+        fx.prompts.answers.enqueue(Prompts::Discard);
+        fx.openRoster("XYZ.ros", "XYZ,Zealots,Rival\r\nAdams,3,30,GK,5\r\n");
+    }
+    closePopups(w);
 }
 
 } // namespace
@@ -202,29 +283,29 @@ private slots:
         TPelMainForm &w = fx.start();
         w.show();
         fx.openRoster("TST.ros", exampleRoster());
-        StringGrid *g = w.RosterStringGrid;
+        GridView *g = ctl<GridView>(w, "RosterStringGrid");
 
         clickCell(g, 5, 1); // Keeper's "Play"
-        QVERIFY(w.PlayPopup->isVisible());
-        QCOMPARE(w.PlayPopup->defaultAction(), w.PlayDeselect);
+        QVERIFY(ctl<QMenu>(w, "PlayPopup")->isVisible());
+        QCOMPARE(ctl<QMenu>(w, "PlayPopup")->defaultAction(), ctl<QAction>(w, "PlayDeselect"));
         styleEntry(w, "GK", "[a]ggressive")->trigger();
         closePopups(w);
         QCOMPARE(rowMarks(g, 1), QString("GK|a|"));
-        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("1"));
-        QCOMPARE(w.LineupTotGrid->cell(1, 2), QString("23"));
-        QVERIFY(w.valGKLed->isLit());
-        QCOMPARE(w.valGKLed->onColour(), QColor(Qt::red));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 1), QString("1"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 2), QString("23"));
+        QVERIFY(ctl<LedLight>(w, "valGKLed")->isLit());
+        QCOMPARE(ctl<LedLight>(w, "valGKLed")->onColour(), QColor(Qt::red));
 
         clickCell(g, 6, 1); // the "Style" cell opens the same menu
-        QVERIFY(w.PlayPopup->isVisible());
-        w.PlayDeselect->trigger();
+        QVERIFY(ctl<QMenu>(w, "PlayPopup")->isVisible());
+        ctl<QAction>(w, "PlayDeselect")->trigger();
         closePopups(w);
         QCOMPARE(rowMarks(g, 1), QString("||"));
-        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("0"));
-        QVERIFY(!w.valGKLed->isLit());
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 1), QString("0"));
+        QVERIFY(!ctl<LedLight>(w, "valGKLed")->isLit());
 
         clickCell(g, 7, 5); // Anchor, a natural "DM" without a position
-        QVERIFY(w.SubPopup->isVisible());
+        QVERIFY(ctl<QMenu>(w, "SubPopup")->isVisible());
         QCOMPARE(subEntry(w, "S 3")->toolTip(), QString("3rd Sub"));
         subEntry(w, "S 3")->trigger();
         closePopups(w);
@@ -238,14 +319,14 @@ private slots:
         closePopups(w);
         QCOMPARE(rowMarks(g, 9), QString("FW|a|S3"));
         QCOMPARE(rowMarks(g, 5), QString("DF|n|S3"));
-        QCOMPARE(w.LineupTotGrid->cell(6, 1), QString("0")); // substitutes are not totalled
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(6, 1), QString("0")); // substitutes are not totalled
 
         clickCell(g, 7, 9);
         subEntry(w, "[deselect]")->trigger(); // a former substitute with a position starts
         closePopups(w);
         QCOMPARE(rowMarks(g, 9), QString("FW|a|"));
-        QCOMPARE(w.LineupTotGrid->cell(6, 1), QString("1"));
-        QCOMPARE(w.LineupTotGrid->cell(6, 2), QString("26"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(6, 1), QString("1"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(6, 2), QString("26"));
         QVERIFY(fx.prompts.boxes.isEmpty());
     }
 
@@ -254,29 +335,29 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         w.show();
-        StringGrid *g = w.RosterStringGrid;
+        GridView *g = ctl<GridView>(w, "RosterStringGrid");
         clickCell(g, 5, 1); // no roster: nothing
-        QVERIFY(!w.PlayPopup->isVisible());
+        QVERIFY(!ctl<QMenu>(w, "PlayPopup")->isVisible());
 
         fx.openRoster("TST.ros", exampleRoster());
         clickCell(g, 2, 3); // an "SL" cell: nothing
-        QVERIFY(!w.PlayPopup->isVisible() && !w.SubPopup->isVisible());
+        QVERIFY(!ctl<QMenu>(w, "PlayPopup")->isVisible() && !ctl<QMenu>(w, "SubPopup")->isVisible());
         clickCell(g, 8, 3); // "Conditionals": no menu
-        QVERIFY(!w.PlayPopup->isVisible() && !w.SubPopup->isVisible());
+        QVERIFY(!ctl<QMenu>(w, "PlayPopup")->isVisible() && !ctl<QMenu>(w, "SubPopup")->isVisible());
 
         clickCell(g, 6, 4); // select Back's "Style"
-        QVERIFY(w.PlayPopup->isVisible());
+        QVERIFY(ctl<QMenu>(w, "PlayPopup")->isVisible());
         closePopups(w);
         clickCell(g, 7, 0); // a header cell right of x 100: the menu for the selected row
-        QVERIFY(w.PlayPopup->isVisible());
+        QVERIFY(ctl<QMenu>(w, "PlayPopup")->isVisible());
         styleEntry(w, "DF", "[p]assive")->trigger();
         closePopups(w);
         QCOMPARE(rowMarks(g, 4), QString("DF|p|"));
 
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(50, 40)); // name column, x <= 100
-        QVERIFY(!w.PlayPopup->isVisible());
+        QVERIFY(!ctl<QMenu>(w, "PlayPopup")->isVisible());
         clickCell(g, 7, 6, Qt::RightButton); // another button keeps the selection
-        QVERIFY(w.PlayPopup->isVisible());
+        QVERIFY(ctl<QMenu>(w, "PlayPopup")->isVisible());
         QCOMPARE(g->selectedRow(), 4);
         closePopups(w);
     }
@@ -299,47 +380,123 @@ private slots:
         Fixture fx(autoIncrease ? "[Options]\r\nAutoIncr=1\r\n" : "");
         TPelMainForm &w = fx.start();
         fx.openRoster("TST.ros", "TST,Test,Boss\r\nA,2,10,GK,1,GK,n,,1,2,3\r\nB,3,10,DF,1,DF,a,S1\r\n");
-        w.UpdateLineupTotals();
-        w.MatchNoComboBox->setCurrentIndex(before);
-        w.SessionNoComboBox->setCurrentIndex(3);
-        w.HBCombo->setCurrentIndex(1);
-        w.PTakeBox->setCurrentIndex(1);
-        w.TPListBox->addItem("A");
-        w.CPListBox->addItem("OTF");
-        w.TTListBox->addItem("tactic");
-        w.TeamTacticList = QStringList{"T,>,45,L,,,"};
-        w.ChooseOppButton->setText("XYZ");
-        w.OppPlayerList = QStringList{"Adams"};
-        w.ZipListBox->addItem("TST1.txt");
+        lineup::LineupDocument &doc = w.document();
+        auto *match = ctl<QComboBox>(w, "MatchNoComboBox");
+        auto *session = ctl<QComboBox>(w, "SessionNoComboBox");
+        auto *bonus = ctl<QComboBox>(w, "HBCombo");
+        auto *penalty = ctl<QComboBox>(w, "PTakeBox");
+        auto *training = ctl<QListWidget>(w, "TPListBox");
+        auto *coaching = ctl<QListWidget>(w, "CPListBox");
+        auto *tactics = ctl<QListWidget>(w, "TTListBox");
+        auto *opponent = ctl<QPushButton>(w, "ChooseOppButton");
+        match->setCurrentIndex(before);
+        session->setCurrentIndex(3);
+        bonus->setCurrentIndex(1);
+        penalty->setCurrentIndex(1);
+        doc.addTraining("A");
+        doc.addCoaching("OTF");
+        doc.setTeamTactics({"T,>,45,L,,,"}, "L");
+        doc.setOpponent("XYZ", {"Adams"});
+        listForZip(w, "TST1.txt");
+        QCOMPARE(items(tactics), QStringList({"T,>,45,L,,,"}));
+        QCOMPARE(opponent->text(), QString("XYZ"));
+        QCOMPARE(penalty->currentText(), QString("B"));
 
-        w.NewLineupMenu->trigger();
-        QCOMPARE(rowMarks(w.RosterStringGrid, 1) + w.RosterStringGrid->cell(8, 1), QString("||"));
-        QCOMPARE(rowMarks(w.RosterStringGrid, 2), QString("||"));
-        QCOMPARE(w.RosterStringGrid->cell(0, 1), QString("A"));
-        QCOMPARE(w.TPListBox->count() + w.CPListBox->count() + w.TTListBox->count(), 0);
-        QCOMPARE(w.PTakeBox->currentIndex(), -1);
-        QCOMPARE(w.HBCombo->currentIndex(), -1);
-        QCOMPARE(w.SessionNoComboBox->currentIndex(), 3);
-        QCOMPARE(w.StartStrategy, QString());
-        QVERIFY(w.TeamTacticList.isEmpty());
-        QCOMPARE(w.ChooseOppButton->text(), QString("None"));
-        QVERIFY(w.OppPlayerList.isEmpty());
-        QCOMPARE(w.ZipListBox->count(), 1);
-        QCOMPARE(w.MatchNoComboBox->currentIndex(), after);
-        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("1")); // totals keep their values
-        QVERIFY(w.valGKLed->isLit());
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+        GridView *g = ctl<GridView>(w, "RosterStringGrid");
+        QCOMPARE(rowMarks(g, 1) + g->cell(8, 1), QString("||"));
+        QCOMPARE(rowMarks(g, 2), QString("||"));
+        QCOMPARE(g->cell(0, 1), QString("A"));
+        QCOMPARE(training->count() + coaching->count() + tactics->count(), 0);
+        QCOMPARE(penalty->currentIndex(), -1);
+        QCOMPARE(bonus->currentIndex(), -1);
+        QCOMPARE(session->currentIndex(), 3);
+        QCOMPARE(doc.choices().StartStrategy, QString());
+        QVERIFY(doc.choices().TeamTacticList.isEmpty());
+        QCOMPARE(opponent->text(), QString("None"));
+        QVERIFY(doc.choices().OppPlayerList.isEmpty());
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 1);
+        QCOMPARE(match->currentIndex(), after);
+        // The totals and lights show the empty line-up at once.
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 1), QString("0"));
+        QVERIFY(!ctl<LedLight>(w, "valGKLed")->isLit());
+        QVERIFY(ctl<LedLight>(w, "valSWLed")->isLit());
+    }
+
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("entry"); // the command's name in the Edit menu
+        for (const char *command : {"GK [a]ggressive", "[deselect]", "S 3", "Player Conditionals", "Team Tactics",
+                                    "New Lineup", "Open Lineup", "Home Bonus", "Penalty Taker", "Train (TP)",
+                                    "Coach (CP)", "Delete Training", "Open Roster"})
+            QTest::newRow(command) << command << command;
+        QTest::newRow("substitute [deselect]") << "sub [deselect]" << "[deselect]";
+        QTest::newRow("another team") << "Open Roster of another team" << "Open Roster";
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, entry);
+        Fixture fx(Strategies);
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", markedRoster());
+        lineup::LineupDocument &doc = w.document();
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(2);
+        ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(3);
+        doc.addTraining("Youth");
+        QAction *undo = ctl<QAction>(w, "UndoMenu");
+        QAction *redo = ctl<QAction>(w, "RedoMenu");
+        const QByteArray before = lineupBytes(w);
+
+        runCommand(fx, command);
+        const QByteArray after = lineupBytes(w);
+        QVERIFY(after != before);
+        QCOMPARE(undo->text(), "Undo " + entry);
+        for (const QString &text : fx.prompts.texts()) // only the question before replacing the line-up
+            QVERIFY2(text.startsWith("The line-up TST4.txt has changes") || text.startsWith("These players are not"),
+                     qPrintable(text));
+
+        undo->trigger();
+        QCOMPARE(lineupBytes(w), before);
+        QCOMPARE(redo->text(), "Redo " + entry);
+        redo->trigger();
+        QCOMPARE(lineupBytes(w), after);
+        undo->trigger();
+        QCOMPARE(lineupBytes(w), before);
+    }
+
+    void undoneNewLineupSavesTheSameFile()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        fx.openRoster("TST.ros", markedRoster());
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
+        const QByteArray saved = fx.read("TST1.txt");
+        QVERIFY(!saved.isEmpty());
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(ctl<QAction>(w, "UndoMenu")->shortcut(), QKeySequence("Ctrl+Z"));
+        ctl<QAction>(w, "UndoMenu")->trigger();
+        QVERIFY(!w.isWindowModified());
+        QFile::remove(fx.path("TST1.txt"));
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
+        QCOMPARE(fx.read("TST1.txt"), saved);
+        QCOMPARE(ctl<QAction>(w, "RedoMenu")->shortcuts(),
+                 QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     }
 
     void newLineupWithoutRosterDoesNothing()
     {
         Fixture fx("[Options]\r\nAutoIncr=1\r\n");
         TPelMainForm &w = fx.start();
-        w.HBCombo->setCurrentIndex(2);
-        w.ChooseOppButton->setText("XYZ");
-        w.NewLineupMenu->trigger();
-        QCOMPARE(w.MatchNoComboBox->currentIndex(), -1);
-        QCOMPARE(w.HBCombo->currentIndex(), 2);
-        QCOMPARE(w.ChooseOppButton->text(), QString("XYZ"));
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(2);
+        ctl<QPushButton>(w, "ChooseOppButton")->setText("XYZ");
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentIndex(), -1);
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentIndex(), 2);
+        QCOMPARE(ctl<QPushButton>(w, "ChooseOppButton")->text(), QString("XYZ"));
     }
 
     void opponent()
@@ -349,29 +506,29 @@ private slots:
         fx.openRoster("TST.ros", exampleRoster());
         fx.write("XYZ.ros", "\r\n\r\nXYZ,Zealots,Rival\r\nAdams,3,30,GK,5\r\n,no name\r\n\r\nBaker\r\nAdams,1,1,DF,1\r\n");
         fx.prompts.files.enqueue(fx.path("XYZ.ros"));
-        w.ChooseOppButton->click();
+        ctl<QPushButton>(w, "ChooseOppButton")->click();
         QCOMPARE(fx.prompts.choosers.last().title, QString("Open Roster File"));
-        QCOMPARE(w.ChooseOppButton->text(), QString("XYZ"));
-        QCOMPARE(w.OppPlayerList, QStringList({"Adams", "Baker", "Adams"}));
+        QCOMPARE(ctl<QPushButton>(w, "ChooseOppButton")->text(), QString("XYZ"));
+        QCOMPARE(w.document().choices().OppPlayerList, QStringList({"Adams", "Baker", "Adams"}));
 
-        w.ChooseOppButton->click(); // cancelled: nothing changes
-        QCOMPARE(w.OppPlayerList.size(), 3);
+        ctl<QPushButton>(w, "ChooseOppButton")->click(); // cancelled: nothing changes
+        QCOMPARE(w.document().choices().OppPlayerList.size(), 3);
 
         fx.prompts.files.enqueue(fx.path("TST.ros")); // one's own roster
-        w.ChooseOppButton->click();
+        ctl<QPushButton>(w, "ChooseOppButton")->click();
         QCOMPARE(fx.prompts.boxes.size(), 1);
         QCOMPARE(fx.prompts.boxes.first().kind, Prompts::Kind::Warning);
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Warning"));
         QCOMPARE(fx.prompts.boxes.first().text, QString("Choose the team you are playing AGAINST!"));
         QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Cancel));
-        QCOMPARE(w.ChooseOppButton->text(), QString("None"));
-        QVERIFY(w.OppPlayerList.isEmpty());
+        QCOMPARE(ctl<QPushButton>(w, "ChooseOppButton")->text(), QString("None"));
+        QVERIFY(w.document().choices().OppPlayerList.isEmpty());
 
         fx.write("EMPTY.ros", "\r\n");
         fx.prompts.files.enqueue(fx.path("EMPTY.ros"));
-        w.ChooseOppButton->click();
+        ctl<QPushButton>(w, "ChooseOppButton")->click();
         QCOMPARE(fx.prompts.boxes.last().text, QString("List index out of bounds (0)"));
-        QCOMPARE(w.ChooseOppButton->text(), QString("None"));
+        QCOMPARE(ctl<QPushButton>(w, "ChooseOppButton")->text(), QString("None"));
     }
 };
 

@@ -13,25 +13,7 @@
 
 namespace {
 
-// A squad whose roster lines carry a complete line-up in their mark fields.
-const QByteArray MarkedRoster = "TST,Test Rovers,A. Manager\r\n"
-                                "Keeper,3,20,GK,1,GK,n\r\n"
-                                "Sweeper,4,18,SW,2,SW,a\r\n"
-                                "Stopper,5,16,SD,3,DF,n\r\n"
-                                "Back,6,10,DF,4,DF,p\r\n"
-                                "Anchor,2,12,DM,5,DF,n\r\n"
-                                "Middle,7,14,MF,6,MF,a\r\n"
-                                "Attack,8,15,MA,7,MF,n\r\n"
-                                "Winger,9,11,WG,8,WG,n\r\n"
-                                "Striker,10,22,FW,9,FW,a\r\n"
-                                "Utility,0,13,UT,0,FW,n\r\n"
-                                "Youth,1,9,MF,1,MF,p\r\n"
-                                "Ren\xe9,3,10,DF,1,DF,n,S2\r\n"
-                                "Sub1,2,10,MF,1,MF,n,S1\r\n"
-                                "Sub3,2,10,FW,1,FW,a,S3\r\n"
-                                "Sub4,2,10,GK,1,GK,n,S4\r\n"
-                                "Sub5,2,10,WG,1,WG,p,S5\r\n"
-                                "Bench,4,10,DF,1\r\n";
+const QByteArray MarkedRoster = markedRoster();
 
 const QString KeeperOrders = "Adams,,T,>=,45,D,a,,,,,,,,,,,,,,,,,,,"; // 26 fields
 const QStringList Tactics{"G,>,1,T,>,60,D", "G,<,0,T,>=,75,A", "T,>,30,,,,P", "G,=,0,,,,N", "G,<=,-2,T,<,80,L"};
@@ -71,14 +53,16 @@ void prepareFullLineup(Fixture &fx)
 {
     TPelMainForm &w = fx.form();
     fx.openRoster("TST.ros", MarkedRoster);
-    w.RosterStringGrid->setCell(8, 1, KeeperOrders);
-    w.StartStrategy = "L";
-    w.TeamTacticList = Tactics;
-    select(w.HBCombo, "5");
-    select(w.MatchNoComboBox, "3");
-    select(w.PTakeBox, "Striker");
-    w.CPListBox->addItems({"OTF", "Back"});
-    w.TPListBox->addItems({"Youth", "Utility"});
+    lineup::LineupDocument &doc = w.document();
+    setMark(w, 8, 1, KeeperOrders);
+    doc.setTeamTactics(Tactics, "L");
+    select(ctl<QComboBox>(w, "HBCombo"), "5");
+    select(ctl<QComboBox>(w, "MatchNoComboBox"), "3");
+    select(ctl<QComboBox>(w, "PTakeBox"), "Striker");
+    for (const char *coach : {"OTF", "Back"})
+        doc.addCoaching(coach);
+    for (const char *trainee : {"Youth", "Utility"})
+        doc.addTraining(trainee);
 }
 
 QByteArray lineupOf(const QByteArray &line1, const QByteArray &line2, const QList<QByteArray> &players)
@@ -110,17 +94,17 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QCOMPARE(fx.prompts.texts(), QStringList({"TST3.txt has been created"}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Lineup Saved"));
         QCOMPARE(fx.read("TST3.txt"), expectedFile());
-        QCOMPARE(items(w.ZipListBox), QStringList({"TST3.txt"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({"TST3.txt"}));
 
         fx.prompts.answers.enqueue(Prompts::Yes); // replace: listed a second time
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QCOMPARE(fx.prompts.boxes.at(1).text, QString("File exits. Replace it?"));
         QCOMPARE(fx.prompts.boxes.at(1).caption, QString("Confirm"));
-        QCOMPARE(items(w.ZipListBox), QStringList({"TST3.txt", "TST3.txt"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({"TST3.txt", "TST3.txt"}));
     }
 
     void savedOpenedAndSavedAgainIsIdentical()
@@ -128,28 +112,30 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.SaveLineupMenu->trigger();
-        w.NewLineupMenu->trigger();
-        select(w.MatchNoComboBox, "9");
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
+        ctl<QAction>(w, "NewLineupMenu")->trigger();
+        select(ctl<QComboBox>(w, "MatchNoComboBox"), "9");
         fx.prompts.files.enqueue(fx.path("TST3.txt"));
-        w.OpenLineupMenu->trigger();
+        fx.prompts.answers.enqueue(Prompts::Discard); // New Lineup is not saved
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
+        QCOMPARE(fx.prompts.boxes.at(1).text, QString("The line-up TST9.txt has changes that are not saved. Save them?"));
         QCOMPARE(fx.prompts.choosers.last().title, QString("Open Lineup"));
         QCOMPARE(fx.prompts.choosers.last().filters, QString("Lineup files|*.txt|All Files (*.*)|*.*"));
-        QCOMPARE(w.MatchNoComboBox->currentText(), QString("3"));
-        QCOMPARE(w.HBCombo->currentText(), QString("5"));
-        QCOMPARE(w.PTakeBox->currentText(), QString("Striker"));
-        QCOMPARE(w.StartStrategy, QString("L"));
-        QCOMPARE(w.TeamTacticList, Tactics);
-        QCOMPARE(items(w.CPListBox), QStringList({"OTF", "Back"}));
-        QCOMPARE(items(w.TPListBox), QStringList({"Youth", "Utility"}));
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), KeeperOrders);
-        QCOMPARE(w.RosterStringGrid->cell(7, 12), QString("S2"));
-        QCOMPARE(w.RosterStringGrid->cell(5, 17), QString()); // Bench
-        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("1"));  // totals recomputed
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentText(), QString("3"));
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentText(), QString("5"));
+        QCOMPARE(ctl<QComboBox>(w, "PTakeBox")->currentText(), QString("Striker"));
+        QCOMPARE(w.document().choices().StartStrategy, QString("L"));
+        QCOMPARE(w.document().choices().TeamTacticList, Tactics);
+        QCOMPARE(items(ctl<QListWidget>(w, "CPListBox")), QStringList({"OTF", "Back"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "TPListBox")), QStringList({"Youth", "Utility"}));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), KeeperOrders);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(7, 12), QString("S2"));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(5, 17), QString()); // Bench
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 1), QString("1"));  // totals recomputed
 
         const QByteArray first = fx.read("TST3.txt");
         QFile::remove(fx.path("TST3.txt"));
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QCOMPARE(fx.read("TST3.txt"), first);
     }
 
@@ -177,15 +163,15 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.StartStrategy.clear();
-        w.RosterStringGrid->setCell(5, row, play);
-        w.RosterStringGrid->setCell(7, row, subs);
-        w.SaveLineupMenu->trigger();
+        w.document().setTeamTactics(w.document().choices().TeamTacticList, QString());
+        setMark(w, 5, row, play);
+        setMark(w, 7, row, subs);
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QCOMPARE(fx.prompts.texts(), QStringList({message}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Invalid Lineup"));
         QVERIFY(!QFile::exists(fx.path("TST3.txt")));
-        QCOMPARE(w.ZipListBox->count(), 0);
-        QCOMPARE(w.StartStrategy, QString("N")); // set even when refused
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 0);
+        QCOMPARE(w.document().choices().StartStrategy, QString("N")); // set even when refused
     }
 
     void noMatchSelectedAndDeclinedReplace()
@@ -193,18 +179,18 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.MatchNoComboBox->setCurrentIndex(-1);
-        w.HBCombo->setCurrentIndex(-1);
+        ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(-1);
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(-1);
         fx.write("TST1.txt", "old");
         fx.prompts.answers.enqueue(Prompts::No);
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QCOMPARE(fx.prompts.texts(), QStringList({"File exits. Replace it?", "Lineup not saved"}));
         QCOMPARE(fx.prompts.boxes.at(1).caption, QString("Pellmore"));
         QCOMPARE(fx.read("TST1.txt"), QByteArray("old"));
-        QCOMPARE(w.ZipListBox->count(), 0);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 0);
 
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QVERIFY(fx.read("TST1.txt").startsWith("3,L,")); // no home bonus selected: "3"
     }
 
@@ -213,20 +199,22 @@ private slots:
         Fixture fx("[Options]\r\nWorkingDir=" + QDir::tempPath().toUtf8() + "/no-such-pellmore-folder/\r\n");
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         QCOMPARE(fx.prompts.boxes.size(), 1);
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Pellmore"));
-        QVERIFY(fx.prompts.boxes.first().text.startsWith("Cannot write " + w.workingDir + "TST3.txt: "));
-        QCOMPARE(w.ZipListBox->count(), 0);
+        QVERIFY(fx.prompts.boxes.first().text.startsWith("Cannot write " + w.state().workingDir + "TST3.txt: "));
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 0);
 
-        w.workingDir.clear();
-        fx.write("TST3.txt", "old");
-        w.RosterStringGrid->setCell(0, 2, QString::fromUtf8("\u0141ukasz")); // not in Windows-1252
-        fx.prompts.answers.enqueue(Prompts::Yes);
-        w.SaveLineupMenu->trigger();
-        QVERIFY(fx.prompts.boxes.last().text.contains(QString::fromUtf8("\"\u0141\"")));
-        QCOMPARE(fx.read("TST3.txt"), QByteArray("old"));
-        QCOMPARE(w.ZipListBox->count(), 0);
+        Fixture here;
+        TPelMainForm &v = here.start();
+        prepareFullLineup(here);
+        here.write("TST3.txt", "old");
+        setMark(v, 8, 2, QString::fromUtf8("\u0141ukasz") + QString(25, u',')); // not in Windows-1252
+        here.prompts.answers.enqueue(Prompts::Yes);
+        ctl<QAction>(v, "SaveLineupMenu")->trigger();
+        QVERIFY(here.prompts.boxes.last().text.contains(QString::fromUtf8("\"\u0141\"")));
+        QCOMPARE(here.read("TST3.txt"), QByteArray("old"));
+        QCOMPARE(ctl<QListWidget>(v, "ZipListBox")->count(), 0);
     }
 
     void fileNames_data()
@@ -273,15 +261,15 @@ private slots:
         fx.openRoster("TST.ros", MarkedRoster);
         fx.write("TST7.txt", file);
         fx.prompts.files.enqueue(fx.path("TST7.txt"));
-        w.OpenLineupMenu->trigger();
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
         if (valid) {
             QVERIFY(fx.prompts.boxes.isEmpty());
-            QCOMPARE(w.MatchNoComboBox->currentText(), QString("7"));
+            QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentText(), QString("7"));
         } else {
             QCOMPARE(fx.prompts.texts(), QStringList({"Not a valid Lineup file"}));
             QCOMPARE(fx.prompts.boxes.first().caption, QString("Lineup Error"));
-            QCOMPARE(w.MatchNoComboBox->currentIndex(), -1);
-            QCOMPARE(w.StartStrategy, QString("N"));
+            QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentIndex(), -1);
+            QCOMPARE(w.document().choices().StartStrategy, QString("N"));
         }
     }
 
@@ -290,8 +278,8 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         fx.openRoster("TST.ros", MarkedRoster);
-        select(w.HBCombo, "6");
-        w.RosterStringGrid->setCell(8, 2, "kept");
+        select(ctl<QComboBox>(w, "HBCombo"), "6");
+        setMark(w, 8, 2, "kept");
         // Home bonus out of range, tactics in groups 2 and 4, a penalty
         // taker and a player who are not in the roster.
         const QByteArray line1 = "12,E,,,,,,,,G,>,1,,,,D,,,,,,,,T,<,80,,,,A,,,,,,,";
@@ -299,27 +287,28 @@ private slots:
                                          players({"GK,Stranger,n," + E25, "SW,Sweeper,a," + E25}));
         fx.write("ABC.txt", file);
         fx.prompts.files.enqueue(fx.path("ABC.txt"));
-        w.OpenLineupMenu->trigger();
-        QCOMPARE(fx.prompts.texts(), QStringList({"OpenLineup error (reading Match No)EConvertError"}));
-        QCOMPARE(fx.prompts.boxes.first().caption, QString("Error"));
-        QCOMPARE(w.MatchNoComboBox->currentText(), QString("1"));
-        QCOMPARE(w.HBCombo->currentText(), QString("6"));
-        QCOMPARE(w.StartStrategy, QString("E"));
-        QCOMPARE(w.TeamTacticList, QStringList({"G,>,1,,,,D", "T,<,80,,,,A"}));
-        QCOMPARE(items(w.CPListBox), QStringList({"OTF", "SET"}));
-        QCOMPARE(items(w.TPListBox), QStringList({"Youth"}));
-        QCOMPARE(w.PTakeBox->currentIndex(), -1);
-        QCOMPARE(w.RosterStringGrid->cell(0, 1), QString("Keeper")); // no row for Stranger
-        QCOMPARE(w.RosterStringGrid->cell(8, 2), QString("kept")); // empty conditional keeps the cell
-        QCOMPARE(w.StartersListBox->item(0)->text(), "GK Stranger n       " + QString(26, u' '));
-        QCOMPARE(w.TeamInfListBox->item(8)->text(), QString("PK: Stranger"));
+        fx.prompts.answers.enqueue(Prompts::Discard);
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
+        QCOMPARE(fx.prompts.texts().mid(1), QStringList({"OpenLineup error (reading Match No)EConvertError"}));
+        QCOMPARE(fx.prompts.boxes.at(1).caption, QString("Error"));
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentText(), QString("1"));
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentText(), QString("6"));
+        QCOMPARE(w.document().choices().StartStrategy, QString("E"));
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({"G,>,1,,,,D", "T,<,80,,,,A"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "CPListBox")), QStringList({"OTF", "SET"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "TPListBox")), QStringList({"Youth"}));
+        QCOMPARE(ctl<QComboBox>(w, "PTakeBox")->currentIndex(), -1);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(0, 1), QString("Keeper")); // no row for Stranger
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 2), QString("kept")); // empty conditional keeps the cell
+        QCOMPARE(ctl<QListWidget>(w, "StartersListBox")->item(0)->text(), "GK Stranger n       " + QString(26, u' '));
+        QCOMPARE(ctl<QListWidget>(w, "TeamInfListBox")->item(8)->text(), QString("PK: Stranger"));
 
         fx.write("TST4.txt", lineupOf("x,N", "", players({})));
         fx.prompts.files.enqueue(fx.path("TST4.txt"));
-        w.OpenLineupMenu->trigger();
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
         QCOMPARE(fx.prompts.texts().last(), QString("OpenLineup error EConvertError"));
-        QCOMPARE(w.HBCombo->currentText(), QString("6"));
-        QVERIFY(w.TeamTacticList.isEmpty());
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentText(), QString("6"));
+        QVERIFY(w.document().choices().TeamTacticList.isEmpty());
     }
 
     void openLoadsTheTeamsRoster()
@@ -328,18 +317,18 @@ private slots:
         TPelMainForm &w = fx.start();
         fx.write("TST3.txt", expectedFile());
         fx.prompts.files.enqueue(fx.path("TST3.txt"));
-        w.OpenLineupMenu->trigger(); // no roster: TST.ros is missing
+        ctl<QAction>(w, "OpenLineupMenu")->trigger(); // no roster: TST.ros is missing
         QCOMPARE(fx.prompts.texts(), QStringList({"Cannot open file TST.ros."}));
-        QVERIFY(w.AbbLabel->text().isEmpty());
-        QCOMPARE(w.MatchNoComboBox->currentIndex(), -1);
+        QVERIFY(ctl<QLabel>(w, "AbbLabel")->text().isEmpty());
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentIndex(), -1);
 
         fx.write("TST.ros", MarkedRoster);
         fx.prompts.files.enqueue(fx.path("TST3.txt"));
-        w.OpenLineupMenu->trigger();
-        QCOMPARE(w.AbbLabel->text(), QString("TST"));
-        QCOMPARE(w.RosterStringGrid->rows(), 18);
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), KeeperOrders);
-        QCOMPARE(w.MatchNoComboBox->currentText(), QString("3"));
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
+        QCOMPARE(ctl<QLabel>(w, "AbbLabel")->text(), QString("TST"));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->rows(), 18);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), KeeperOrders);
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentText(), QString("3"));
     }
 
     void viewer()
@@ -347,10 +336,10 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
-        w.SaveView1->trigger();
-        QCOMPARE(w.MainPageControl->currentWidget(), w.LineupSheet);
-        QVERIFY(w.validPanel->isHidden());
-        QCOMPARE(items(w.TeamInfListBox),
+        ctl<QAction>(w, "SaveView1")->trigger();
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->currentWidget(), ctl<QWidget>(w, "LineupSheet"));
+        QVERIFY(ctl<QFrame>(w, "validPanel")->isHidden());
+        QCOMPARE(items(ctl<QListWidget>(w, "TeamInfListBox")),
                  QStringList({"HomeBonus: 5            Starting Tactic: L",
                               "Conditional Tactic #1      G  >  1  T  >  60  D",
                               "Conditional Tactic #2      G  <  0  T  >=  75  A",
@@ -358,15 +347,15 @@ private slots:
                               "Conditional Tactic #4      G  =  0        N",
                               "Conditional Tactic #5      G  <=  -2  T  <  80  L", "CP:  OTF  Back    ",
                               "TP:  Youth  Utility    ", "PK: Striker"}));
-        QCOMPARE(w.StartersListBox->count(), 11);
-        QCOMPARE(w.StartersListBox->item(0)->text(),
+        QCOMPARE(ctl<QListWidget>(w, "StartersListBox")->count(), 11);
+        QCOMPARE(ctl<QListWidget>(w, "StartersListBox")->item(0)->text(),
                  "GK Keeper n       Adams  T >= 45 D a " + QString(19, u' '));
-        QCOMPARE(w.SubsListBox->item(1)->text(), QString::fromUtf8("S2: DF Ren\u00e9 n       ") + QString(26, u' '));
-        QCOMPARE(w.pitchLabels[0]->text(), QString("Keeper"));
-        QCOMPARE(w.pitchLabels[6]->text(), QString()); // three defenders: DF4, DF5 empty
+        QCOMPARE(ctl<QListWidget>(w, "SubsListBox")->item(1)->text(), QString::fromUtf8("S2: DF Ren\u00e9 n       ") + QString(26, u' '));
+        QCOMPARE(pitchLabels(w)[0]->text(), QString("Keeper"));
+        QCOMPARE(pitchLabels(w)[6]->text(), QString()); // three defenders: DF4, DF5 empty
 
-        w.MainPageControl->setCurrentWidget(w.MainSheet); // as the user picks it
-        QVERIFY(!w.validPanel->isHidden());
+        ctl<QTabWidget>(w, "MainPageControl")->setCurrentWidget(ctl<QWidget>(w, "MainSheet")); // as the user picks it
+        QVERIFY(!ctl<QFrame>(w, "validPanel")->isHidden());
     }
 
     void viewerWithoutTacticsAndPitchSlots()
@@ -381,18 +370,18 @@ private slots:
         const QByteArray file = lineupOf("4,N" + QByteArray(35, ','), ",,,,,,,,", players(starters));
         fx.write("TST2.txt", file);
         fx.prompts.files.enqueue(fx.path("TST2.txt"));
-        w.OpenLineupMenu->trigger();
-        QCOMPARE(w.TeamInfListBox->count(), 9);
-        QCOMPARE(w.TeamInfListBox->item(0)->text(), QString("HomeBonus: 4            Starting Tactic: N"));
-        QCOMPARE(w.TeamInfListBox->item(3)->text(), "Conditional Tactic #3      " + QString(12, u' '));
-        QCOMPARE(w.TeamInfListBox->item(6)->text(), QString("CP:        "));
-        QCOMPARE(w.TeamInfListBox->item(8)->text(), QString("PK: "));
+        ctl<QAction>(w, "OpenLineupMenu")->trigger();
+        QCOMPARE(ctl<QListWidget>(w, "TeamInfListBox")->count(), 9);
+        QCOMPARE(ctl<QListWidget>(w, "TeamInfListBox")->item(0)->text(), QString("HomeBonus: 4            Starting Tactic: N"));
+        QCOMPARE(ctl<QListWidget>(w, "TeamInfListBox")->item(3)->text(), "Conditional Tactic #3      " + QString(12, u' '));
+        QCOMPARE(ctl<QListWidget>(w, "TeamInfListBox")->item(6)->text(), QString("CP:        "));
+        QCOMPARE(ctl<QListWidget>(w, "TeamInfListBox")->item(8)->text(), QString("PK: "));
         QStringList pitch;
-        for (QLabel *l : w.pitchLabels)
+        for (QLabel *l : pitchLabels(w))
             pitch.append(l->text());
         QCOMPARE(pitch, QStringList({"Two", "", "", "", "", "", "", "", "", "", "", "", "W1", "W2", "W3", "",
                                      "F1", "F2", "F3", "F4"}));
-        QCOMPARE(w.MainPageControl->currentWidget(), w.MainSheet); // Open Lineup stays on the sheet
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->currentWidget(), ctl<QWidget>(w, "MainSheet")); // Open Lineup stays on the sheet
     }
 
     void saveAndViewAfterRefusalAppliesNothing()
@@ -401,12 +390,12 @@ private slots:
         TPelMainForm &w = fx.start();
         prepareFullLineup(fx);
         fx.write("TST3.txt", expectedFile());
-        w.RosterStringGrid->setCell(5, 11, ""); // ten starters
-        w.SaveView1->trigger();
+        setMark(w, 5, 11, ""); // ten starters
+        ctl<QAction>(w, "SaveView1")->trigger();
         QCOMPARE(fx.prompts.texts(), QStringList({"You need 11 starting players, Lineup not saved"}));
-        QCOMPARE(w.RosterStringGrid->cell(5, 11), QString());
-        QCOMPARE(w.MainPageControl->currentWidget(), w.MainSheet);
-        QCOMPARE(w.StartersListBox->count(), 0);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(5, 11), QString());
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->currentWidget(), ctl<QWidget>(w, "MainSheet"));
+        QCOMPARE(ctl<QListWidget>(w, "StartersListBox")->count(), 0);
     }
 
     // The pitch is decoded when the viewer is first shown, however it is shown.
@@ -424,15 +413,18 @@ private slots:
         TPelMainForm &w = fx.start();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.FieldImage->pixmap().isNull());
+        auto *field = ctl<QLabel>(w, "FieldImage");
+        auto *pages = ctl<QTabWidget>(w, "MainPageControl");
+        QWidget *viewer = ctl<QWidget>(w, "LineupSheet");
+        QVERIFY(field->pixmap().isNull());
         if (saveAndView) {
             prepareFullLineup(fx);
-            w.SaveView1->trigger();
+            ctl<QAction>(w, "SaveView1")->trigger();
         } else {
-            w.MainPageControl->setCurrentWidget(w.LineupSheet);
+            pages->setCurrentWidget(viewer);
         }
-        QCOMPARE(w.MainPageControl->currentWidget(), w.LineupSheet);
-        const QImage shown = w.FieldImage->pixmap().toImage();
+        QCOMPARE(pages->currentWidget(), viewer);
+        const QImage shown = field->pixmap().toImage();
         QCOMPARE(shown.size(), QSize(300, 356));
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
                  QImage(":/pitch.png").convertToFormat(QImage::Format_ARGB32));
@@ -443,11 +435,11 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         for (const char *p : {"b.txt", "A.txt", "a.txt", "b.txt", "a.txt", "C.txt"})
-            w.AddToZipList(p);
-        QCOMPARE(items(w.ZipListBox), QStringList({"A.txt", "a.txt", "a.txt", "b.txt", "b.txt", "C.txt"}));
-        w.MainPageControl->setCurrentWidget(w.SummarySheet);
-        QCOMPARE(items(w.ZipListBox), QStringList({"A.txt", "a.txt", "b.txt", "C.txt"}));
-        QVERIFY(w.validPanel->isHidden());
+            listForZip(w, p);
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({"A.txt", "a.txt", "a.txt", "b.txt", "b.txt", "C.txt"}));
+        ctl<QTabWidget>(w, "MainPageControl")->setCurrentWidget(ctl<QWidget>(w, "SummarySheet"));
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({"A.txt", "a.txt", "b.txt", "C.txt"}));
+        QVERIFY(ctl<QFrame>(w, "validPanel")->isHidden());
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,50 @@
 #include <QToolButton>
 
 namespace {
+
+// What a control shows: a label's or button's text, a list's or a box's
+// entries (the chosen one for a box), the lit lights of the checker, a
+// grid's row count or one row of the totals.
+QString shows(const TPelMainForm &w, const QString &what)
+{
+    if (what == "lights") {
+        QStringList lit;
+        for (LedLight *led : w.findChildren<LedLight *>())
+            if (led->isLit())
+                lit.append(led->objectName());
+        lit.sort();
+        return lit.join(u' ');
+    }
+    if (what == "Num" || what == "SL") {
+        auto *g = ctl<StringGrid>(w, "LineupTotGrid");
+        QStringList cells;
+        for (int c = 1; c <= 6; ++c)
+            cells.append(g->cell(c, what == "Num" ? 1 : 2));
+        return cells.join(u' ');
+    }
+    QObject *c = w.findChild<QObject *>(what);
+    if (auto *l = qobject_cast<QLabel *>(c))
+        return l->text();
+    if (auto *b = qobject_cast<QPushButton *>(c))
+        return b->text();
+    if (auto *list = qobject_cast<QListWidget *>(c))
+        return items(list).join(u'|');
+    if (auto *box = qobject_cast<QComboBox *>(c))
+        return box->currentText();
+    if (auto *g = qobject_cast<GridView *>(c))
+        return QString::number(g->rows());
+    return "no control " + what;
+}
+
+const QByteArray BadLaterRow = "TST,Test Rovers,A. Manager\r\nKeeper,3,20,GK,1\r\nSweeper,4,x,SW,2\r\n";
+
+QByteArray lineupWithTactics()
+{
+    QByteArray f = "4,N,G,>,1,,,,P,,,,,,,,T,<,80,,,,A" + QByteArray(14, ',') + "\r\n,,,,,,,,\r\n";
+    for (int i = 0; i < 16; ++i)
+        f += "MF,Nobody," + QByteArray(27, ',') + "\r\n";
+    return f + ",\r\n";
+}
 
 } // namespace
 
@@ -32,50 +77,50 @@ private slots:
         TPelMainForm &w = fx.start();
         QVERIFY(w.started());
         QVERIFY(fx.prompts.boxes.isEmpty());
-        QCOMPARE(w.windowTitle(), QString("Pellmore "));
-        QCOMPARE(items(w.MatchNoComboBox), numbers(1, 30));
-        QCOMPARE(items(w.SessionNoComboBox), numbers(1, 10));
-        QCOMPARE(items(w.HBCombo), numbers(3, 8));
-        for (QComboBox *b : {w.MatchNoComboBox, w.SessionNoComboBox, w.HBCombo})
+        QCOMPARE(shownTitle(w), QString("Pellmore "));
+        QCOMPARE(items(ctl<QComboBox>(w, "MatchNoComboBox")), numbers(1, 30));
+        QCOMPARE(items(ctl<QComboBox>(w, "SessionNoComboBox")), numbers(1, 10));
+        QCOMPARE(items(ctl<QComboBox>(w, "HBCombo")), numbers(3, 8));
+        for (QComboBox *b : {ctl<QComboBox>(w, "MatchNoComboBox"), ctl<QComboBox>(w, "SessionNoComboBox"), ctl<QComboBox>(w, "HBCombo")})
             QCOMPARE(b->currentIndex(), -1);
-        QVERIFY(w.Mins15Off->isChecked());
-        QVERIFY(!w.Mins15On->isChecked());
-        QVERIFY(!w.timeSteps);
-        QVERIFY(!w.MenuAutoIncr->isChecked());
-        QCOMPARE(w.MainPageControl->currentWidget(), w.MainSheet);
-        QVERIFY(!w.validPanel->isHidden());
-        QCOMPARE(w.modifiers.passive, 0.75);
-        QCOMPARE(w.modifiers.normal, 1.0);
-        QCOMPARE(w.modifiers.aggressive, 1.15);
-        QCOMPARE(w.workingDir, QString());
+        QVERIFY(ctl<QAction>(w, "Mins15Off")->isChecked());
+        QVERIFY(!ctl<QAction>(w, "Mins15On")->isChecked());
+        QVERIFY(!w.state().timeSteps);
+        QVERIFY(!ctl<QAction>(w, "MenuAutoIncr")->isChecked());
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->currentWidget(), ctl<QWidget>(w, "MainSheet"));
+        QVERIFY(!ctl<QFrame>(w, "validPanel")->isHidden());
+        QCOMPARE(w.document().modifiers().passive, 0.75);
+        QCOMPARE(w.document().modifiers().normal, 1.0);
+        QCOMPARE(w.document().modifiers().aggressive, 1.15);
+        QCOMPARE(w.state().workingDir, QString());
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
         QCOMPARE(w.size(), QSize(803, 609));
         QCOMPARE(fx.ini(), QByteArray("")); // start-up writes nothing
 
         const QStringList sheets{"Pellmore", "Lineup Viewer", "Auction Bids", "Press Statement", "Zip Orders"};
-        QCOMPARE(w.MainPageControl->count(), 5);
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->count(), 5);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(w.MainPageControl->tabText(i), sheets.at(i));
+            QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->tabText(i), sheets.at(i));
 
-        QCOMPARE(w.RosterStringGrid->rows(), 18);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->rows(), 18);
         const QStringList headers{"Name", "Age", "SL", "Pos", "EL", "Play", "Style", "Subs", "Conditionals"};
         for (int c = 0; c < 9; ++c)
-            QCOMPARE(w.RosterStringGrid->cell(c, 0), headers.at(c));
-        QCOMPARE(w.RosterStringGrid->columnWidth(0), 120);
-        QCOMPARE(w.RosterStringGrid->columnWidth(8), 141);
-        QCOMPARE(w.RosterStringGrid->columnWidth(3), 30);
-        QCOMPARE(w.LineupTotGrid->cell(1, 0), QString("GK"));
-        QCOMPARE(w.LineupTotGrid->cell(6, 0), QString("FW"));
-        QCOMPARE(w.LineupTotGrid->cell(0, 1), QString("Num"));
-        QCOMPARE(w.LineupTotGrid->cell(0, 2), QString("SL"));
-        QCOMPARE(w.LineupTotGrid->cell(3, 2), QString("0"));
-        QCOMPARE(w.AuctionStringGrid->cell(1, 0), QString("Price Bid"));
-        QCOMPARE(w.AuctionStringGrid->columnWidth(2), 320);
-        for (LedLight *led : {w.valGKLed, w.valSWLed, w.subsLed, w.FW21Led})
+            QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(c, 0), headers.at(c));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->columnWidth(0), 120);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->columnWidth(8), 141);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->columnWidth(3), 30);
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 0), QString("GK"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(6, 0), QString("FW"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(0, 1), QString("Num"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(0, 2), QString("SL"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(3, 2), QString("0"));
+        QCOMPARE(ctl<StringGrid>(w, "AuctionStringGrid")->cell(1, 0), QString("Price Bid"));
+        QCOMPARE(ctl<StringGrid>(w, "AuctionStringGrid")->columnWidth(2), 320);
+        for (LedLight *led : {ctl<LedLight>(w, "valGKLed"), ctl<LedLight>(w, "valSWLed"), ctl<LedLight>(w, "subsLed"), ctl<LedLight>(w, "FW21Led")})
             QVERIFY(!led->isLit());
-        for (QLabel *l : w.pitchLabels)
+        for (QLabel *l : pitchLabels(w))
             QVERIFY(l->text().isEmpty());
-        QVERIFY(w.AbbLabel->text().isEmpty());
+        QVERIFY(ctl<QLabel>(w, "AbbLabel")->text().isEmpty());
     }
 
     void refusesToStartWithoutSettingsFile()
@@ -98,16 +143,16 @@ private slots:
                    "[SEASONLENGTH]\r\nmatches=0\r\nsessions=12\r\n[homebonus]\r\nmin=9\r\nmax=5\r\n"
                    "[aggression modifier]\r\naggressive=1.3\r\n");
         TPelMainForm &w = fx.start();
-        QVERIFY(w.MenuAutoIncr->isChecked());
-        QVERIFY(w.Mins15On->isChecked());
-        QVERIFY(!w.Mins15Off->isChecked());
-        QVERIFY(w.timeSteps);
-        QCOMPARE(w.MatchNoComboBox->count(), 0);
-        QCOMPARE(items(w.SessionNoComboBox), numbers(1, 12));
-        QCOMPARE(w.HBCombo->count(), 0);
-        QCOMPARE(w.modifiers.aggressive, 1.3);
-        QCOMPARE(w.workingDir, QString("/data/pbm/"));
-        QCOMPARE(w.rosterFolder, QString("/data/pbm/"));
+        QVERIFY(ctl<QAction>(w, "MenuAutoIncr")->isChecked());
+        QVERIFY(ctl<QAction>(w, "Mins15On")->isChecked());
+        QVERIFY(!ctl<QAction>(w, "Mins15Off")->isChecked());
+        QVERIFY(w.state().timeSteps);
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->count(), 0);
+        QCOMPARE(items(ctl<QComboBox>(w, "SessionNoComboBox")), numbers(1, 12));
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->count(), 0);
+        QCOMPARE(w.document().modifiers().aggressive, 1.3);
+        QCOMPARE(w.state().workingDir, QString("/data/pbm/"));
+        QCOMPARE(w.state().rosterFolder, QString("/data/pbm/"));
     }
 
     void menus_data()
@@ -160,15 +205,15 @@ private slots:
         QStringList top;
         for (QAction *a : w.menuBar()->actions())
             top.append(a->text());
-        QCOMPARE(top, QStringList({"&File", "&Options", "Help"}));
+        QCOMPARE(top, QStringList({"&File", "&Edit", "&Options", "Help"}));
         QStringList file;
         for (QAction *a : w.menuBar()->actions().first()->menu()->actions())
             file.append(a->isSeparator() ? "-" : a->text());
         QCOMPARE(file, QStringList({"&Open Roster", "Open &Lineup", "-", "&Save Lineup", "Save && &View",
                                     "&New Lineup", "-", "E&xit"}));
-        QCOMPARE(w.ToolBar1->geometry(), QRect(-100, 0, 105, 26));
-        QCOMPARE(w.OpenToolbarBtn->toolTip(), QString("Open Roster File"));
-        QCOMPARE(w.HelpToolbarBtn->toolTip(), QString("Help on PELM"));
+        QCOMPARE(ctl<QWidget>(w, "ToolBar1")->geometry(), QRect(-100, 0, 105, 26));
+        QCOMPARE(ctl<QToolButton>(w, "OpenToolbarBtn")->toolTip(), QString("Open Roster File"));
+        QCOMPARE(ctl<QToolButton>(w, "HelpToolbarBtn")->toolTip(), QString("Help on PELM"));
     }
 
     void exitAsksWhileOrdersAreNotZipped()
@@ -176,24 +221,213 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         w.show();
-        w.ExitMenu->trigger();
+        ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(!w.isVisible()); // nothing listed: closes without asking
         QVERIFY(fx.prompts.boxes.isEmpty());
 
         w.show();
-        w.ZipListBox->addItem("TST1.txt");
+        ctl<QListWidget>(w, "ZipListBox")->addItem("TST1.txt");
         fx.prompts.answers.enqueue(Prompts::No);
-        w.ExitMenu->trigger();
+        ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(w.isVisible());
         QCOMPARE(fx.prompts.boxes.size(), 1);
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Confirm"));
         QCOMPARE(fx.prompts.boxes.first().text, QString("Orders not Zipped. Exit Anyway?"));
         QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Yes | Prompts::No));
-        QCOMPARE(w.ZipListBox->count(), 1);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 1);
 
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.ExitMenu->trigger();
+        ctl<QAction>(w, "ExitMenu")->trigger();
         QVERIFY(!w.isVisible());
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("done"); // the command went on
+        const int S = Prompts::Save, D = Prompts::Discard, C = Prompts::Cancel;
+        for (const char *command : {"Exit", "Open Roster of another team", "Open Lineup", "close box"}) {
+            const QString name = QString::fromLatin1(command);
+            QTest::newRow(qPrintable(name + ": save")) << name << true << S << true << true;
+            QTest::newRow(qPrintable(name + ": discard")) << name << true << D << true << true;
+            QTest::newRow(qPrintable(name + ": cancel")) << name << true << C << true << false;
+            QTest::newRow(qPrintable(name + ": nothing unsaved")) << name << false << 0 << false << true;
+        }
+        QTest::newRow("Open Roster of the same team") << "Open Roster of the same team" << true << 0 << false << true;
+        QTest::newRow("New Lineup, which can be undone") << "New Lineup" << true << 0 << false << true;
+    }
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, done);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", markedRoster());
+        ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(1);
+        QCOMPARE(shownTitle(w), QString("Pellmore TST2.txt"));
+        if (modified)
+            ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(1);
+        QCOMPARE(shownTitle(w), QString(modified ? "Pellmore TST2.txt*" : "Pellmore TST2.txt"));
+        if (answer)
+            fx.prompts.answers.enqueue(answer);
+        fx.write("XYZ.ros", "XYZ,Zealots,Rival\r\nAdams,3,30,GK,5\r\n");
+        fx.write("TST7.txt", lineupWithTactics());
+
+        bool went = false;
+        if (command == "Exit" || command == "close box") {
+            fx.prompts.answers.enqueue(Prompts::Yes); // orders not zipped: exit anyway
+            command == "Exit" ? ctl<QAction>(w, "ExitMenu")->trigger() : (void)w.close();
+            went = !w.isVisible();
+        } else if (command.startsWith("Open Roster")) {
+            const bool other = command.endsWith("another team");
+            fx.prompts.files.enqueue(fx.path(other ? "XYZ.ros" : "TST.ros"));
+            ctl<QAction>(w, "OpenSubMenu")->trigger();
+            went = w.document().playerCount() == (other ? 1 : 17) && shows(w, "AbbLabel") == (other ? "XYZ" : "TST");
+        } else if (command == "Open Lineup") {
+            fx.prompts.files.enqueue(fx.path("TST7.txt"));
+            ctl<QAction>(w, "OpenLineupMenu")->trigger();
+            went = shows(w, "MatchNoComboBox") == "7";
+        } else if (command == "New Lineup") {
+            ctl<QAction>(w, "NewLineupMenu")->trigger();
+            went = shows(w, "Num") == "0 0 0 0 0 0";
+        }
+        QCOMPARE(went, done);
+        const bool wasAsked = !fx.prompts.boxes.isEmpty() && fx.prompts.boxes.first().buttons
+                                                                 == (Prompts::Save | Prompts::Discard | Prompts::Cancel);
+        QCOMPARE(wasAsked, asked);
+        if (asked) {
+            QCOMPARE(fx.prompts.boxes.first().kind, Prompts::Kind::Confirmation);
+            QCOMPARE(fx.prompts.boxes.first().text,
+                     QString("The line-up TST2.txt has changes that are not saved. Save them?"));
+        }
+        // Save writes the line-up before the command goes on.
+        QCOMPARE(fx.read("TST2.txt").startsWith("4,N,"), answer == Prompts::Save);
+        if (command == "Exit" && answer == Prompts::Save) // the saved line-up is listed for zipping
+            QCOMPARE(fx.prompts.texts().last(), QString("Orders not Zipped. Exit Anyway?"));
+    }
+
+    void windowShowsTheLineupItHolds_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("shown"); // "what=text"
+        QTest::newRow("New Lineup")
+            << "New Lineup" << QStringList{"Num=0 0 0 0 0 0", "SL=0 0 0 0 0 0", "lights=valSWLed", "TPListBox="};
+        QTest::newRow("Open Lineup shows the tactics")
+            << "Open Lineup" << QStringList{"TTListBox=G,>,1,,,,P|T,<,80,,,,A", "HBCombo=4", "MatchNoComboBox=7"};
+        QTest::newRow("Team Tactics cancelled")
+            << "Team Tactics cancelled" << QStringList{"TTListBox=", "lights=FW21Led MF21Led starting11Led subsLed valDFLed valFWLed valGKLed valMFLed valSWLed"};
+        QTest::newRow("Open Lineup: its roster fails in a later row")
+            << "Open Lineup without a roster" << QStringList{"AbbLabel=", "TeamNameLabel=", "RosterStringGrid=18", "PTakeBox="};
+        QTest::newRow("Open Roster: the same roster fails alike")
+            << "Open Roster failing" << QStringList{"AbbLabel=", "TeamNameLabel=", "RosterStringGrid=18", "PTakeBox="};
+        QTest::newRow("a shorter roster of the team")
+            << "Open Roster without a player" << QStringList{"Num=1 1 3 3 1 2", "lights=FW21Led MF21Led starting11Led valDFLed valFWLed valGKLed valMFLed valSWLed"};
+        QTest::newRow("season length change keeps the session")
+            << "Admin Tasks" << QStringList{"SessionNoComboBox=3", "MatchNoComboBox=2"};
+        QTest::newRow("undo of Open Roster")
+            << "Undo Open Roster" << QStringList{"AbbLabel=", "RosterStringGrid=18", "Num=0 0 0 0 0 0", "lights="};
+    }
+    void windowShowsTheLineupItHolds()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, shown);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.write("TST.ros", markedRoster());
+        fx.write("TST7.txt", lineupWithTactics());
+        if (!command.contains("without a roster") && command != "Open Roster failing") {
+            fx.openRoster("TST.ros", markedRoster());
+            ctl<QComboBox>(w, "SessionNoComboBox")->setCurrentIndex(2);
+            ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(1);
+        }
+        if (command == "New Lineup") {
+            ctl<QAction>(w, "NewLineupMenu")->trigger();
+        } else if (command == "Open Lineup") {
+            fx.prompts.answers.enqueue(Prompts::Discard);
+            fx.prompts.files.enqueue(fx.path("TST7.txt"));
+            ctl<QAction>(w, "OpenLineupMenu")->trigger();
+        } else if (command == "Team Tactics cancelled") {
+            ctl<QPushButton>(w, "MatchTacBtn")->click(); // the scripted dialog is cancelled
+        } else if (command == "Open Lineup without a roster") {
+            fx.write("TST.ros", BadLaterRow);
+            fx.prompts.files.enqueue(fx.path("TST7.txt"));
+            ctl<QAction>(w, "OpenLineupMenu")->trigger();
+            QCOMPARE(fx.prompts.texts(), QStringList({"'x' is not a valid integer value."}));
+        } else if (command == "Open Roster failing") {
+            fx.openRoster("TST.ros", BadLaterRow);
+            QCOMPARE(fx.prompts.texts(), QStringList({"'x' is not a valid integer value."}));
+        } else if (command == "Open Roster without a player") {
+            QByteArray roster = markedRoster();
+            fx.openRoster("TST.ros", roster.replace("Sub5,2,10,WG,1,WG,p,S5\r\n", ""));
+            QCOMPARE(fx.prompts.texts(),
+                     QStringList({"These players are not in the roster, and their line-up marks are removed: Sub5"}));
+        } else if (command == "Admin Tasks") {
+            fx.prompts.dialogs.enqueue([](QDialog *d) {
+                d->findChild<QLineEdit *>()->setText("12"); // the season's matches
+                d->findChildren<QPushButton *>().first()->click();
+            });
+            ctl<QAction>(w, "AdminTasks")->trigger();
+        } else if (command == "Undo Open Roster") {
+            ctl<QAction>(w, "UndoMenu")->trigger(); // the match
+            ctl<QAction>(w, "UndoMenu")->trigger(); // the session
+            QCOMPARE(ctl<QAction>(w, "UndoMenu")->text(), QString("Undo Open Roster"));
+            ctl<QAction>(w, "UndoMenu")->trigger();
+        }
+        for (const QString &pair : shown) {
+            const QString what = pair.section(u'=', 0, 0);
+            QCOMPARE(shows(w, what), pair.section(u'=', 1));
+        }
+    }
+
+    void clickRulesMeasureFromTheClientArea()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        w.show();
+        fx.openRoster("TST.ros", exampleRoster());
+        GridView *g = ctl<GridView>(w, "RosterStringGrid");
+        QMenu *menu = ctl<QMenu>(w, "PlayPopup");
+        clickCell(g, 5, 4); // Back's "Play"
+        QVERIFY(menu->isVisible());
+        menu->hide();
+        const int y = g->cellRect(0, 4).center().y() - g->viewport()->y();
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(100, y)); // the name column, x 100
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(101, y));
+        QVERIFY(menu->isVisible()); // the menu of the selected cell
+        // It opens where the window's edge, the grid's and the pointer's add up.
+        const QPoint at = w.frameGeometry().topLeft() + g->pos() + g->viewport()->pos() + QPoint(101, y);
+        QCOMPARE(menu->pos(), at);
+        menu->hide();
+    }
+
+    void missingSettingsHelpShowsTheHelpWindow()
+    {
+        const QString help = HelpWindow::helpFilePath();
+        QFile::remove(help);
+        QVERIFY(QFile::copy(QStringLiteral(PELLMORE_SOURCE_DIR "/resources/PEL2000.html"), help));
+        Fixture fx(QByteArray{});
+        fx.prompts.answers.enqueue(Prompts::Help);
+        bool shown = false;
+        fx.prompts.dialogs.enqueue([&](QDialog *d) {
+            auto *window = qobject_cast<HelpWindow *>(d);
+            QVERIFY(window);
+            QCOMPARE(window->browser()->source().fragment(), QString("contents"));
+            QVERIFY(window->browser()->toPlainText().contains("Opening a roster"));
+            shown = true;
+        });
+        TPelMainForm &w = fx.start();
+        QFile::remove(help);
+        QVERIFY(shown);
+        QVERIFY(!w.started()); // then the program ends
     }
 
     void aboutBoxIsFreshEachTimeInWindowColour()
@@ -217,8 +451,8 @@ private slots:
                 box->OKButton->click();
                 QCOMPARE(box->result(), int(QDialog::Accepted));
             });
-        w.About1->trigger();
-        w.About1->trigger();
+        ctl<QAction>(w, "About1")->trigger();
+        ctl<QAction>(w, "About1")->trigger();
         QCOMPARE(fx.prompts.dialogsRun, 2);
         QCOMPARE(seen.size(), 2);
     }
@@ -229,13 +463,13 @@ private slots:
         TPelMainForm &w = fx.start();
         const QString help = HelpWindow::helpFilePath();
         QFile::remove(help);
-        w.HelpContents->trigger();
+        ctl<QAction>(w, "HelpContents")->trigger();
         QCOMPARE(fx.prompts.boxes.size(), 1);
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Pellmore"));
         QCOMPARE(fx.prompts.boxes.first().text, "The help file " + help + " cannot be found.");
 
         QVERIFY(QFile::copy(QStringLiteral(PELLMORE_SOURCE_DIR "/resources/PEL2000.html"), help));
-        w.HelpToolbarBtn->click();
+        ctl<QToolButton>(w, "HelpToolbarBtn")->click();
         QFile::remove(help);
         auto *window = w.findChild<HelpWindow *>();
         QVERIFY(window && window->isVisible());

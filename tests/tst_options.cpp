@@ -20,7 +20,7 @@ namespace {
 QStringList ticked(TPelMainForm &w)
 {
     QStringList out;
-    for (QAction *a : {w.Size640, w.Size800, w.Size1024, w.SizeCustom})
+    for (QAction *a : {ctl<QAction>(w, "Size640"), ctl<QAction>(w, "Size800"), ctl<QAction>(w, "Size1024"), ctl<QAction>(w, "SizeCustom")})
         if (a->isChecked())
             out.append(a->text());
     return out;
@@ -35,7 +35,7 @@ void admin(Fixture &fx, const std::function<void(TAdminConfigForm *)> &edit)
         edit(f);
         f->DoneBtn->click();
     });
-    fx.form().AdminTasks->trigger();
+    ctl<QAction>(fx.form(), "AdminTasks")->trigger();
 }
 
 // A drag of the window's border to an outer size.
@@ -91,23 +91,23 @@ private slots:
         QCoreApplication::processEvents();
         drag(w, {900, 700});
         QCOMPARE(ticked(w), QStringList());
-        QCOMPARE(w.RosterStringGrid->width(), 615);
-        QCOMPARE(w.MainPageControl->width(), 890);
-        QCOMPARE(w.LUOptionsGroupBox->x(), 621);
-        QCOMPARE(w.LUTotalsGroupBox->x(), 621);
-        QCOMPARE(w.RosterStringGrid->height(), 530);
-        QCOMPARE(w.MainPageControl->height(), 597);
-        QCOMPARE(w.pitchPanel->x() + w.pitchPanel->width(), 890 - 8); // right-aligned
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->width(), 615);
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->width(), 890);
+        QCOMPARE(ctl<QGroupBox>(w, "LUOptionsGroupBox")->x(), 621);
+        QCOMPARE(ctl<QGroupBox>(w, "LUTotalsGroupBox")->x(), 621);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->height(), 530);
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->height(), 597);
+        QCOMPARE(ctl<QFrame>(w, "pitchPanel")->x() + ctl<QFrame>(w, "pitchPanel")->width(), 890 - 8); // right-aligned
 
-        w.SizeCustom->trigger();
+        ctl<QAction>(w, "SizeCustom")->trigger();
         QCOMPARE(ticked(w), QStringList({"Custom"}));
         QCOMPARE(fx.ini(), QByteArray("[Options]\r\nScreenRes=999\r\nXRes=900\r\nYRes=700\r\n"));
 
         drag(w, {500, 300}); // below the minimum snaps back
         QCOMPARE(w.outerSize(), QSize(680, 480));
-        QCOMPARE(w.RosterStringGrid->size(), QSize(390, 315));
-        QCOMPARE(w.MainPageControl->size(), QSize(667, 373));
-        QCOMPARE(w.LUOptionsGroupBox->x(), 395);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->size(), QSize(390, 315));
+        QCOMPARE(ctl<QTabWidget>(w, "MainPageControl")->size(), QSize(667, 373));
+        QCOMPARE(ctl<QGroupBox>(w, "LUOptionsGroupBox")->x(), 395);
         QCOMPARE(ticked(w), QStringList());
 
         TPelMainForm &again = fx.start();
@@ -120,7 +120,7 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         w.show();
-        w.Size800->trigger();
+        ctl<QAction>(w, "Size800")->trigger();
         QCoreApplication::processEvents();
         const QPoint client = w.geometry().topLeft() - w.frameGeometry().topLeft();
         const QRegion mask = w.mask().translated(client); // in window coordinates
@@ -141,26 +141,26 @@ private slots:
     {
         Fixture fx;
         TPelMainForm &w = fx.start();
-        w.ColourChoose->trigger(); // cancelled chooser
+        ctl<QAction>(w, "ColourChoose")->trigger(); // cancelled chooser
         QCOMPARE(fx.ini(), QByteArray(""));
         QCOMPARE(w.colour(), QColor(0xC0, 0xDC, 0xC0));
 
         fx.prompts.colours.enqueue(QColor(0x12, 0x34, 0x56));
-        w.ColourChoose->trigger();
+        ctl<QAction>(w, "ColourChoose")->trigger();
         QCOMPARE(fx.ini(), QByteArray("[Options]\r\nColourScheme=5649426\r\n")); // 0x563412
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
-        QCOMPARE(w.MatchTacBtn->palette().color(QPalette::Button), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(ctl<QPushButton>(w, "MatchTacBtn")->palette().color(QPalette::Button), QColor(0x12, 0x34, 0x56));
 
-        w.ColourSystem->trigger();
+        ctl<QAction>(w, "ColourSystem")->trigger();
         QCOMPARE(fx.ini(), QByteArray("[Options]\r\nColourScheme=-2147483633\r\n"));
         const QColor face = QApplication::palette().color(QPalette::Button);
         QCOMPARE(w.colour(), face);
         QCOMPARE(fx.start().colour(), face); // after a restart too
 
-        fx.form().ColourOriginal->trigger();
+        ctl<QAction>(fx.form(), "ColourOriginal")->trigger();
         QCOMPARE(fx.ini(), QByteArray("[Options]\r\nColourScheme=12639424\r\n"));
         QCOMPARE(fx.form().colour(), QColor(0xC0, 0xDC, 0xC0));
-        for (QAction *a : {fx.form().ColourOriginal, fx.form().ColourChoose, fx.form().ColourSystem})
+        for (QAction *a : {ctl<QAction>(fx.form(), "ColourOriginal"), ctl<QAction>(fx.form(), "ColourChoose"), ctl<QAction>(fx.form(), "ColourSystem")})
             QVERIFY(!a->isChecked());
     }
 
@@ -168,17 +168,17 @@ private slots:
     {
         Fixture fx;
         TPelMainForm &w = fx.start();
-        w.Mins15On->trigger();
-        QVERIFY(w.timeSteps && w.Mins15On->isChecked() && !w.Mins15Off->isChecked());
-        w.MenuAutoIncr->trigger();
-        QVERIFY(w.MenuAutoIncr->isChecked());
+        ctl<QAction>(w, "Mins15On")->trigger();
+        QVERIFY(w.state().timeSteps && ctl<QAction>(w, "Mins15On")->isChecked() && !ctl<QAction>(w, "Mins15Off")->isChecked());
+        ctl<QAction>(w, "MenuAutoIncr")->trigger();
+        QVERIFY(ctl<QAction>(w, "MenuAutoIncr")->isChecked());
         QCOMPARE(fx.ini(), QByteArray("[Options]\r\nTimeSteps=1\r\nAutoIncr=1\r\n"));
 
         TPelMainForm &again = fx.start();
-        QVERIFY(again.timeSteps && again.Mins15On->isChecked() && again.MenuAutoIncr->isChecked());
-        again.Mins15Off->trigger();
-        again.MenuAutoIncr->trigger();
-        QVERIFY(!again.timeSteps && again.Mins15Off->isChecked() && !again.MenuAutoIncr->isChecked());
+        QVERIFY(again.state().timeSteps && ctl<QAction>(again, "Mins15On")->isChecked() && ctl<QAction>(again, "MenuAutoIncr")->isChecked());
+        ctl<QAction>(again, "Mins15Off")->trigger();
+        ctl<QAction>(again, "MenuAutoIncr")->trigger();
+        QVERIFY(!again.state().timeSteps && ctl<QAction>(again, "Mins15Off")->isChecked() && !ctl<QAction>(again, "MenuAutoIncr")->isChecked());
         QCOMPARE(fx.ini(), QByteArray("[Options]\r\nTimeSteps=0\r\nAutoIncr=0\r\n"));
     }
 
@@ -186,9 +186,9 @@ private slots:
     {
         Fixture fx;
         TPelMainForm &w = fx.start();
-        w.MatchNoComboBox->setCurrentIndex(4);
-        w.SessionNoComboBox->setCurrentIndex(2);
-        w.HBCombo->setCurrentIndex(1);
+        ctl<QComboBox>(w, "MatchNoComboBox")->setCurrentIndex(4);
+        ctl<QComboBox>(w, "SessionNoComboBox")->setCurrentIndex(2);
+        ctl<QComboBox>(w, "HBCombo")->setCurrentIndex(1);
         admin(fx, [](TAdminConfigForm *f) {
             QCOMPARE(f->windowTitle(), QString("League Administration Options"));
             QCOMPARE(f->MatchNumEdit->text(), QString("30"));
@@ -199,9 +199,9 @@ private slots:
             QCOMPARE(f->AggEdit->value(), 1.15);
             QCOMPARE(f->AggEdit->maximum(), 5.0);
         });
-        QCOMPARE(w.MatchNoComboBox->currentIndex(), 4);
-        QCOMPARE(w.SessionNoComboBox->currentIndex(), 2);
-        QCOMPARE(w.HBCombo->currentIndex(), 1);
+        QCOMPARE(ctl<QComboBox>(w, "MatchNoComboBox")->currentIndex(), 4);
+        QCOMPARE(ctl<QComboBox>(w, "SessionNoComboBox")->currentIndex(), 2);
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->currentIndex(), 1);
         QVERIFY(fx.prompts.boxes.isEmpty());
         QCOMPARE(fx.ini(), QByteArray("[SeasonLength]\r\nSessions=10\r\nMatches=30\r\n[HomeBonus]\r\nMin=3\r\nMax=8\r\n"
                                       "[Aggression Modifier]\r\nPassive=0.75\r\nNormal=1\r\nAggressive=1.15\r\n"));
@@ -211,29 +211,33 @@ private slots:
     {
         Fixture fx;
         TPelMainForm &w = fx.start();
-        w.SessionNoComboBox->setCurrentIndex(2);
+        ctl<QComboBox>(w, "SessionNoComboBox")->setCurrentIndex(2);
         admin(fx, [](TAdminConfigForm *f) {
             f->SessNumEdit->setText("12");
             f->HBminEdit->setValue(2);
             f->HBmaxEdit->setValue(12);
         });
-        QCOMPARE(items(w.SessionNoComboBox), numbers(1, 12));
-        QCOMPARE(w.SessionNoComboBox->currentIndex(), -1);
-        QCOMPARE(items(w.HBCombo), numbers(2, 12));
+        QCOMPARE(items(ctl<QComboBox>(w, "SessionNoComboBox")), numbers(1, 12));
+        QCOMPARE(ctl<QComboBox>(w, "SessionNoComboBox")->currentText(), QString("3")); // still in range: kept
+        QCOMPARE(items(ctl<QComboBox>(w, "HBCombo")), numbers(2, 12));
 
         admin(fx, [](TAdminConfigForm *f) {
             f->SessNumEdit->setText("");
             f->MatchNumEdit->setText("x");
         });
-        QCOMPARE(fx.form().settings->readInteger("SeasonLength", "Sessions", 0), 15);
-        QCOMPARE(fx.form().settings->readInteger("SeasonLength", "Matches", 0), 30);
-        QCOMPARE(items(w.SessionNoComboBox), numbers(1, 15));
+        QCOMPARE(fx.form().state().settings->readInteger("SeasonLength", "Sessions", 0), 15);
+        QCOMPARE(fx.form().state().settings->readInteger("SeasonLength", "Matches", 0), 30);
+        QCOMPARE(items(ctl<QComboBox>(w, "SessionNoComboBox")), numbers(1, 15));
+        ctl<QComboBox>(w, "SessionNoComboBox")->setCurrentIndex(13);
+        admin(fx, [](TAdminConfigForm *f) { f->SessNumEdit->setText("10"); });
+        QCOMPARE(ctl<QComboBox>(w, "SessionNoComboBox")->currentIndex(), -1); // session 14 is gone
+        QCOMPARE(w.document().choices().session, QString());
 
         admin(fx, [](TAdminConfigForm *f) {
             f->HBminEdit->setValue(9);
             f->HBmaxEdit->setValue(5);
         });
-        QCOMPARE(w.HBCombo->count(), 0);
+        QCOMPARE(ctl<QComboBox>(w, "HBCombo")->count(), 0);
         QVERIFY(fx.prompts.boxes.isEmpty());
         admin(fx, [](TAdminConfigForm *f) {
             f->HBminEdit->setValue(3);
@@ -241,7 +245,7 @@ private slots:
         });
         QCOMPARE(fx.prompts.texts(), QStringList({"Setting HB range error EStringListError"}));
         QCOMPARE(fx.prompts.boxes.first().kind, Prompts::Kind::Error);
-        QCOMPARE(items(w.HBCombo), numbers(3, 8));
+        QCOMPARE(items(ctl<QComboBox>(w, "HBCombo")), numbers(3, 8));
 
         fx.prompts.dialogs.enqueue([](QDialog *d) { // Cancel writes nothing
             auto *f = qobject_cast<TAdminConfigForm *>(d);
@@ -249,29 +253,26 @@ private slots:
             f->CancelBtn->click();
         });
         const QByteArray before = fx.ini();
-        w.AdminTasks->trigger();
+        ctl<QAction>(w, "AdminTasks")->trigger();
         QCOMPARE(fx.ini(), before);
     }
 
-    void modifierTakesEffectAtNextMark()
+    void modifierTakesEffectAtOnce()
     {
         Fixture fx;
         TPelMainForm &w = fx.start();
         fx.openRoster("TST.ros", "TST,T,M\r\nA,3,20,GK,1,GK,a\r\nB,3,10,DF,1\r\n");
-        w.UpdateLineupTotals();
-        QCOMPARE(w.LineupTotGrid->cell(1, 2), QString("23"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 2), QString("23"));
         admin(fx, [](TAdminConfigForm *f) { f->AggEdit->setValue(1.30); });
-        QCOMPARE(fx.form().settings->readString("Aggression Modifier", "Aggressive", ""), QString("1.3"));
-        QCOMPARE(w.LineupTotGrid->cell(1, 2), QString("23")); // not recomputed on closing
-        w.UpdateLineupTotals();
-        QCOMPARE(w.LineupTotGrid->cell(1, 2), QString("26"));
+        QCOMPARE(fx.form().state().settings->readString("Aggression Modifier", "Aggressive", ""), QString("1.3"));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 2), QString("26")); // the totals follow the modifiers
     }
 
     void workingDirectory()
     {
         Fixture fx;
         TPelMainForm &w = fx.start();
-        QCOMPARE(w.pathFor("TST1.txt"), QString("TST1.txt")); // bare names without a key
+        QCOMPARE(w.state().pathFor("TST1.txt"), QString("TST1.txt")); // bare names without a key
         fx.prompts.dialogs.enqueue([](QDialog *d) {
             auto *f = qobject_cast<TWorkDirDlg *>(d);
             QVERIFY(f);
@@ -280,9 +281,9 @@ private slots:
             QVERIFY(f->DirectoryEdit1->isReadOnly());
             f->CancelBtn->click();
         });
-        w.MenuSelectDirectory->trigger();
+        ctl<QAction>(w, "MenuSelectDirectory")->trigger();
         QCOMPARE(fx.ini(), QByteArray(""));
-        QCOMPARE(w.workingDir, QString());
+        QCOMPARE(w.state().workingDir, QString());
 
         auto choose = [&](const QString &folder) {
             fx.prompts.directories.enqueue(folder);
@@ -291,18 +292,18 @@ private slots:
                 f->BrowseButton->click();
                 f->OKBtn->click();
             });
-            w.MenuSelectDirectory->trigger();
+            ctl<QAction>(w, "MenuSelectDirectory")->trigger();
         };
         choose(fx.path("orders"));
-        QCOMPARE(w.workingDir, fx.path("orders") + "/");
+        QCOMPARE(w.state().workingDir, fx.path("orders") + "/");
         QCOMPARE(fx.ini(), "[Options]\r\nWorkingDir=" + fx.path("orders/").toUtf8() + "\r\n");
-        QCOMPARE(w.pathFor("ABCSession7Bids.txt"), fx.path("orders/ABCSession7Bids.txt"));
-        w.OpenSubMenu->trigger();
+        QCOMPARE(w.state().pathFor("ABCSession7Bids.txt"), fx.path("orders/ABCSession7Bids.txt"));
+        ctl<QAction>(w, "OpenSubMenu")->trigger();
         QCOMPARE(fx.prompts.choosers.last().folder, fx.path("orders/"));
 
         choose("/");
-        QCOMPARE(w.workingDir, QString("/"));
-        QCOMPARE(fx.start().workingDir, QString("/")); // after a restart
+        QCOMPARE(w.state().workingDir, QString("/"));
+        QCOMPARE(fx.start().state().workingDir, QString("/")); // after a restart
     }
 };
 

@@ -42,7 +42,7 @@ void teamTactics(Fixture &fx, const std::function<void(TTeamTacticForm *)> &edit
         QVERIFY(f);
         edit(f);
     });
-    fx.form().MatchTacBtn->click();
+    ctl<QPushButton>(fx.form(), "MatchTacBtn")->click();
 }
 
 // Opens the conditionals of grid row 1 by clicking its cell.
@@ -53,7 +53,7 @@ void playerConditionals(Fixture &fx, const std::function<void(TPlayCondForm *)> 
         QVERIFY(f);
         edit(f);
     });
-    clickCell(fx.form().RosterStringGrid, 8, 1);
+    clickCell(ctl<GridView>(fx.form(), "RosterStringGrid"), 8, 1);
 }
 
 const QString Orders = "Adams,Baker,T,>=,60,G,=,0,S1,MF,G,<,-2,,,,C,a,,,,T,>,80,S5,FW";
@@ -175,7 +175,7 @@ private slots:
             press(f->UpDown2, up, presses);
             QCOMPARE(f->CTacVal2->text(), result);
         });
-        fx.form().RosterStringGrid->setCell(8, 1, "");
+        setMark(fx.form(), 8, 1, "");
         playerConditionals(fx, [&](TPlayCondForm *f) { // the same steps on an empty field
             QCOMPARE(f->TimeCheck->isChecked(), timeSteps);
             pick(f->rows[1].event1, event);
@@ -192,10 +192,10 @@ private slots:
     {
         Fixture fx(Strategies);
         TPelMainForm &w = fx.start();
-        w.MatchTacBtn->click(); // no roster: nothing
+        ctl<QPushButton>(w, "MatchTacBtn")->click(); // no roster: nothing
         QCOMPARE(fx.prompts.dialogsRun, 0);
         fx.openRoster("TST.ros", exampleRoster());
-        w.StartStrategy = "L";
+        w.document().setTeamTactics(w.document().choices().TeamTacticList, "L");
         teamTactics(fx, [&](TTeamTacticForm *f) {
             QCOMPARE(f->windowTitle(), QString("Team Tactics"));
             QCOMPARE(f->size(), QSize(570, 240));
@@ -264,30 +264,28 @@ private slots:
             pick(f->StartStratBox, "Ball Control");
             f->TeamTacSaveBtn->click();
         });
-        QCOMPARE(w.TeamTacticList, QStringList({"T,,,,<,,N", "T,>=,60,G,<,0,S", "G,>,1,,,,P", "G,>,1,,,,P"}));
-        QCOMPARE(items(w.TTListBox), w.TeamTacticList);
-        QCOMPARE(w.StartStrategy, QString("B"));
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({"T,,,,<,,N", "T,>=,60,G,<,0,S", "G,>,1,,,,P", "G,>,1,,,,P"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "TTListBox")), w.document().choices().TeamTacticList);
+        QCOMPARE(w.document().choices().StartStrategy, QString("B"));
     }
 
-    void cancelKeepsStateAndRecomputes()
+    void cancelKeepsState()
     {
         Fixture fx(Strategies);
         TPelMainForm &w = fx.start();
         fx.openRoster("TST.ros", exampleRoster());
-        w.TeamTacticList = QStringList{"G,<,0,,,,P"};
-        w.TTListBox->addItem("G,<,0,,,,P");
-        w.StartStrategy = "E"; // the checker lights FW21Led green for "E"
-        QVERIFY(!w.FW21Led->isLit());
+        w.document().setTeamTactics({"G,<,0,,,,P"}, "E"); // the checker lights FW21Led green for "E"
+        QVERIFY(ctl<LedLight>(w, "FW21Led")->isLit()); // at once
         teamTactics(fx, [](TTeamTacticForm *f) {
             f->TeamTacListBox1->clear();
             pick(f->StartStratBox, "Normal");
             f->TeamCancelBtn->click();
         });
-        QCOMPARE(w.TeamTacticList, QStringList({"G,<,0,,,,P"}));
-        QCOMPARE(w.TTListBox->count(), 1);
-        QCOMPARE(w.StartStrategy, QString("E"));
-        QVERIFY(w.FW21Led->isLit()); // the evaluation ran
-        QCOMPARE(w.FW21Led->onColour(), QColor(0, 160, 0));
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({"G,<,0,,,,P"}));
+        QCOMPARE(ctl<QListWidget>(w, "TTListBox")->count(), 1);
+        QCOMPARE(w.document().choices().StartStrategy, QString("E"));
+        QVERIFY(ctl<LedLight>(w, "FW21Led")->isLit());
+        QCOMPARE(ctl<LedLight>(w, "FW21Led")->onColour(), QColor(0, 160, 0));
     }
 
     void strategyNames_data()
@@ -312,7 +310,7 @@ private slots:
         Fixture fx(ini);
         TPelMainForm &w = fx.start();
         fx.openRoster("TST.ros", exampleRoster());
-        w.StartStrategy = start;
+        w.document().setTeamTactics(w.document().choices().TeamTacticList, start);
         teamTactics(fx, [&](TTeamTacticForm *f) {
             QCOMPARE(f->StartStratBox->count(), count);
             QCOMPARE(f->TeamStratBox1->count(), count);
@@ -324,8 +322,8 @@ private slots:
             f->AddTacButton1->click();
             f->TeamTacSaveBtn->click();
         });
-        QCOMPARE(w.StartStrategy, stored);
-        QCOMPARE(w.TeamTacticList, QStringList({added}));
+        QCOMPARE(w.document().choices().StartStrategy, stored);
+        QCOMPARE(w.document().choices().TeamTacticList, QStringList({added}));
     }
 
     void playerConditionalsDialog()
@@ -334,7 +332,7 @@ private slots:
         TPelMainForm &w = fx.start();
         w.show();
         fx.openRoster("TST.ros", exampleRoster());
-        w.OppPlayerList = QStringList{"Adams", "Baker"};
+        w.document().setOpponent("XYZ", {"Adams", "Baker"});
         playerConditionals(fx, [&](TPlayCondForm *f) {
             QCOMPARE(f->windowTitle(), QString("Player Conditionals"));
             QCOMPARE(f->size(), QSize(557, 272));
@@ -349,17 +347,17 @@ private slots:
             QCOMPARE(f->DoneBtn->palette().color(QPalette::Button), w.colour());
             f->DoneBtn->click();
         });
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), QString(25, u','));
-        QCOMPARE(w.LineupTotGrid->cell(1, 1), QString("0"));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), QString(25, u','));
+        QCOMPARE(ctl<StringGrid>(w, "LineupTotGrid")->cell(1, 1), QString("0"));
 
         // A full text comes back unchanged through open and Done.
-        w.RosterStringGrid->setCell(8, 1, Orders);
+        setMark(w, 8, 1, Orders);
         playerConditionals(fx, [](TPlayCondForm *f) {
             QCOMPARE(f->MP2Combo->currentText(), QString("Baker"));
             QCOMPARE(f->rows[1].action->currentText(), QString("C"));
             f->DoneBtn->click();
         });
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), Orders);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), Orders);
 
         // Commas cannot be entered; marking names need not be opponents.
         playerConditionals(fx, [](TPlayCondForm *f) {
@@ -370,7 +368,7 @@ private slots:
             f->resetRow(2);
             f->DoneBtn->click();
         });
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), QString("Smith J,Baker,T,>=,60,G,=,0,S1,MF,G,<,-2,,,,C,a,,,,,,,,"));
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), QString("Smith J,Baker,T,>=,60,G,=,0,S1,MF,G,<,-2,,,,C,a,,,,,,,,"));
     }
 
     void caseRulesAndShortTexts_data()
@@ -395,9 +393,9 @@ private slots:
         TPelMainForm &w = fx.start();
         w.show();
         fx.openRoster("TST.ros", exampleRoster());
-        w.RosterStringGrid->setCell(8, 1, cell);
+        setMark(w, 8, 1, cell);
         playerConditionals(fx, [](TPlayCondForm *f) { f->DoneBtn->click(); });
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), stored);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), stored);
     }
 
     void cancelDeletesAndFrameCloseKeeps()
@@ -406,14 +404,14 @@ private slots:
         TPelMainForm &w = fx.start();
         w.show();
         fx.openRoster("TST.ros", exampleRoster());
-        w.RosterStringGrid->setCell(8, 1, Orders);
+        setMark(w, 8, 1, Orders);
         playerConditionals(fx, [](TPlayCondForm *f) {
             f->MP1Combo->setEditText("Changed");
             f->close(); // the window's frame
         });
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), Orders);
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), Orders);
         playerConditionals(fx, [](TPlayCondForm *f) { f->CancelBtn->click(); });
-        QCOMPARE(w.RosterStringGrid->cell(8, 1), QString());
+        QCOMPARE(ctl<GridView>(w, "RosterStringGrid")->cell(8, 1), QString());
     }
 
     void ordersReachTheLineupFile()
@@ -445,7 +443,7 @@ private slots:
             pick(f->rows[0].position, "MF");
             f->DoneBtn->click();
         });
-        w.SaveLineupMenu->trigger();
+        ctl<QAction>(w, "SaveLineupMenu")->trigger();
         const QList<QByteArray> lines = fx.read("TST1.txt").split('\n');
         QCOMPARE(lines.at(0), "3,L,G,>,0,,,,P,G,<,0,,,,P,G,=,0,,,,P" + QByteArray(14, ',') + "\r");
         QCOMPARE(lines.at(2), "MF,P1,n,Adams,,T,>=,60,,,,S1,MF" + QByteArray(16, ',') + "\r");

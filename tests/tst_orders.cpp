@@ -46,15 +46,15 @@ TPelMainForm &ready(Fixture &fx)
 {
     TPelMainForm &w = fx.start();
     fx.openRoster("ABC.ros", "ABC,Athletic Borough,J. Smith\r\nJones,2,34,GK,5\r\n");
-    w.SessionNoComboBox->setCurrentIndex(6);
+    ctl<QComboBox>(w, "SessionNoComboBox")->setCurrentIndex(6);
     return w;
 }
 
 void setBid(TPelMainForm &w, int row, const QString &lot, const QString &price, const QString &name)
 {
-    w.AuctionStringGrid->setCell(0, row, lot);
-    w.AuctionStringGrid->setCell(1, row, price);
-    w.AuctionStringGrid->setCell(2, row, name);
+    ctl<StringGrid>(w, "AuctionStringGrid")->setCell(0, row, lot);
+    ctl<StringGrid>(w, "AuctionStringGrid")->setCell(1, row, price);
+    ctl<StringGrid>(w, "AuctionStringGrid")->setCell(2, row, name);
 }
 
 } // namespace
@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, button);
         Fixture fx;
         TPelMainForm &w = fx.start();
-        w.AddToZipList("x.txt");
+        listForZip(w, "x.txt");
         w.findChild<QPushButton *>(button)->click();
         fx.openRoster("ABC.ros", "ABC,A,B\r\n");
         w.findChild<QPushButton *>(button)->click();
@@ -140,7 +140,7 @@ private slots:
             QCOMPARE(box.buttons, int(Prompts::Cancel));
         }
         QCOMPARE(QDir(fx.dir.path()).entryList({"*Session*"}), QStringList());
-        QCOMPARE(w.ZipListBox->count(), 1);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 1);
     }
 
     void bidCellsThroughTheGrid()
@@ -148,15 +148,15 @@ private slots:
         Fixture fx;
         TPelMainForm &w = ready(fx);
         w.show();
-        StringGrid *g = w.AuctionStringGrid;
-        w.MainPageControl->setCurrentWidget(w.AuctionSheet);
+        StringGrid *g = ctl<StringGrid>(w, "AuctionStringGrid");
+        ctl<QTabWidget>(w, "MainPageControl")->setCurrentWidget(ctl<QWidget>(w, "AuctionSheet"));
 
         clickCell(g, 0, 2);
-        QVERIFY(w.LOTPopup->isVisible());
-        for (QAction *a : w.LOTPopup->actions())
+        QVERIFY(ctl<QMenu>(w, "LOTPopup")->isVisible());
+        for (QAction *a : ctl<QMenu>(w, "LOTPopup")->actions())
             if (a->text() == "10")
                 a->trigger();
-        w.LOTPopup->hide();
+        ctl<QMenu>(w, "LOTPopup")->hide();
         QCOMPARE(g->cell(0, 2), QString("10"));
 
         fx.prompts.dialogs.enqueue([](QDialog *d) {
@@ -222,10 +222,10 @@ private slots:
         Fixture fx;
         TPelMainForm &w = fx.start();
         w.show();
-        w.MainPageControl->setCurrentWidget(w.AuctionSheet);
-        clickCell(w.AuctionStringGrid, 0, 1);
-        clickCell(w.AuctionStringGrid, 1, 1);
-        QVERIFY(!w.LOTPopup->isVisible());
+        ctl<QTabWidget>(w, "MainPageControl")->setCurrentWidget(ctl<QWidget>(w, "AuctionSheet"));
+        clickCell(ctl<StringGrid>(w, "AuctionStringGrid"), 0, 1);
+        clickCell(ctl<StringGrid>(w, "AuctionStringGrid"), 1, 1);
+        QVERIFY(!ctl<QMenu>(w, "LOTPopup")->isVisible());
         QCOMPARE(fx.prompts.dialogsRun, 0);
     }
 
@@ -236,27 +236,27 @@ private slots:
         setBid(w, 1, "2", "50", "Brown");
         setBid(w, 3, "10", "ALL", QString::fromUtf8("Ren\u00e9"));
         setBid(w, 4, "1", "20", "Adams");
-        w.SaveBidsBtn->click();
+        ctl<QPushButton>(w, "SaveBidsBtn")->click();
         QCOMPARE(fx.prompts.texts(), QStringList({"ABCSession7Bids.txt has been created"}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Bids Saved"));
         QCOMPARE(fx.read("ABCSession7Bids.txt"), QByteArray("1,20,Adams\r\n10,ALL,Ren\xe9\r\n2,50,Brown\r\n"));
 
-        w.AutoSortCheckBox->setChecked(false);
+        ctl<QCheckBox>(w, "AutoSortCheckBox")->setChecked(false);
         fx.prompts.answers.enqueue(Prompts::No);
-        w.SaveBidsBtn->click();
+        ctl<QPushButton>(w, "SaveBidsBtn")->click();
         QCOMPARE(fx.prompts.texts().mid(1), QStringList({"File exits. Replace it?", "Bids not saved"}));
         QCOMPARE(fx.prompts.boxes.last().caption, QString("Pellmore"));
-        QCOMPARE(items(w.ZipListBox), QStringList({"ABCSession7Bids.txt"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({"ABCSession7Bids.txt"}));
 
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.SaveBidsBtn->click();
+        ctl<QPushButton>(w, "SaveBidsBtn")->click();
         QCOMPARE(fx.prompts.texts().last(), QString("ABCSession7Bids.txt has been created"));
         QCOMPARE(fx.read("ABCSession7Bids.txt"), QByteArray("2,50,Brown\r\n10,ALL,Ren\xe9\r\n1,20,Adams\r\n"));
-        QCOMPARE(w.ZipListBox->count(), 2);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 2);
 
         setBid(w, 5, "4", "", "brown");
         fx.prompts.boxes.clear();
-        w.SaveBidsBtn->click();
+        ctl<QPushButton>(w, "SaveBidsBtn")->click();
         QCOMPARE(fx.prompts.texts(), QStringList({"Non Unique Names?"}));
         QCOMPARE(fx.prompts.boxes.first().kind, Prompts::Kind::Warning);
         QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Retry));
@@ -266,44 +266,44 @@ private slots:
     {
         Fixture fx;
         TPelMainForm &w = ready(fx);
-        w.SaveBidsBtn->click();
-        w.SavePressBtn->click();
+        ctl<QPushButton>(w, "SaveBidsBtn")->click();
+        ctl<QPushButton>(w, "SavePressBtn")->click();
         QCOMPARE(fx.read("ABCSession7Bids.txt"), QByteArray(""));
         QVERIFY(QFile::exists(fx.path("ABCSession7Press.txt")));
         QCOMPARE(fx.read("ABCSession7Press.txt"), QByteArray(""));
-        QCOMPARE(items(w.ZipListBox), QStringList({"ABCSession7Bids.txt", "ABCSession7Press.txt"}));
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({"ABCSession7Bids.txt", "ABCSession7Press.txt"}));
     }
 
     void savePress()
     {
         Fixture fx;
         TPelMainForm &w = ready(fx);
-        QTest::keyClicks(w.PressMemo, "Our keeper is fit.");
-        QTest::keyClick(w.PressMemo, Qt::Key_Return);
-        w.PressMemo->insertPlainText(QString::fromUtf8("Caf\u00e9 talk \u20ac"));
-        w.SavePressBtn->click();
+        QTest::keyClicks(ctl<QPlainTextEdit>(w, "PressMemo"), "Our keeper is fit.");
+        QTest::keyClick(ctl<QPlainTextEdit>(w, "PressMemo"), Qt::Key_Return);
+        ctl<QPlainTextEdit>(w, "PressMemo")->insertPlainText(QString::fromUtf8("Caf\u00e9 talk \u20ac"));
+        ctl<QPushButton>(w, "SavePressBtn")->click();
         QCOMPARE(fx.prompts.texts(), QStringList({"ABCSession7Press.txt has been created"}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Press Saved"));
         QCOMPARE(fx.read("ABCSession7Press.txt"), QByteArray("Our keeper is fit.\r\nCaf\xe9 talk \x80"));
-        QCOMPARE(w.PressMemo->toPlainText(), QString::fromUtf8("Our keeper is fit.\nCaf\u00e9 talk \u20ac")); // kept
+        QCOMPARE(ctl<QPlainTextEdit>(w, "PressMemo")->toPlainText(), QString::fromUtf8("Our keeper is fit.\nCaf\u00e9 talk \u20ac")); // kept
 
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.SavePressBtn->click();
+        ctl<QPushButton>(w, "SavePressBtn")->click();
         QCOMPARE(fx.prompts.texts().last(), QString("ABCSession7Press.txt has been saved"));
         fx.prompts.answers.enqueue(Prompts::No);
-        w.SavePressBtn->click();
+        ctl<QPushButton>(w, "SavePressBtn")->click();
         QCOMPARE(fx.prompts.texts().last(), QString("Press not saved"));
-        QCOMPARE(w.ZipListBox->count(), 2);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 2);
 
-        w.PressMemo->setPlainText(QString::fromUtf8("Emoji \U0001F600"));
+        ctl<QPlainTextEdit>(w, "PressMemo")->setPlainText(QString::fromUtf8("Emoji \U0001F600"));
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.SavePressBtn->click();
+        ctl<QPushButton>(w, "SavePressBtn")->click();
         QVERIFY(fx.prompts.texts().last().contains(QString::fromUtf8("\"\U0001F600\"")));
         QCOMPARE(fx.read("ABCSession7Press.txt"), QByteArray("Our keeper is fit.\r\nCaf\xe9 talk \x80"));
 
-        w.PressHelpBtn->click();
+        ctl<QPushButton>(w, "PressHelpBtn")->click();
         QCOMPARE(fx.prompts.boxes.last().caption, QString("How do I enter Press?"));
-        w.BidsHelpBtn->click();
+        ctl<QPushButton>(w, "BidsHelpBtn")->click();
         QCOMPARE(fx.prompts.boxes.last().kind, Prompts::Kind::Confirmation);
         QCOMPARE(fx.prompts.boxes.last().text,
                  QString("First select the cells by clicking in them with your mouse pointer,\n and enter the Lot, "
@@ -316,20 +316,20 @@ private slots:
         Fixture fx;
         TPelMainForm &w = ready(fx);
         setBid(w, 1, "3", "100", "Smith");
-        w.PressMemo->setPlainText("Hello");
-        w.SaveBidsBtn->click();
-        w.SavePressBtn->click();
+        ctl<QPlainTextEdit>(w, "PressMemo")->setPlainText("Hello");
+        ctl<QPushButton>(w, "SaveBidsBtn")->click();
+        ctl<QPushButton>(w, "SavePressBtn")->click();
         fx.write("ABC3.txt", "line-up\r\n");
         fx.prompts.files.enqueue(fx.path("ABC3.txt"));
-        w.AddZipListBtn->click();
+        ctl<QPushButton>(w, "AddZipListBtn")->click();
         fx.prompts.boxes.clear();
 
-        w.ZipBtn->click();
+        ctl<QPushButton>(w, "ZipBtn")->click();
         QCOMPARE(fx.prompts.texts(),
                  QStringList({"ABCSession7.zip has been created\n\n"
                               "It holds: ABC3.txt, ABCSession7Bids.txt, ABCSession7Press.txt"}));
         QCOMPARE(fx.prompts.boxes.first().caption, QString("Orders Saved"));
-        QCOMPARE(w.ZipListBox->count(), 0);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 0);
         auto entries = archiveEntries(fx.path("ABCSession7.zip"));
         QCOMPARE(entries.keys(), QStringList({"ABC3.txt", "ABCSession7Bids.txt", "ABCSession7Press.txt"}));
         QCOMPARE(entries["ABC3.txt"].first, QByteArray("line-up\r\n"));
@@ -339,10 +339,10 @@ private slots:
             QCOMPARE(e.second, int(ZIP_CM_DEFLATE));
 
         // A second zip into the existing archive replaces the press and keeps the rest.
-        w.PressMemo->setPlainText("Second");
+        ctl<QPlainTextEdit>(w, "PressMemo")->setPlainText("Second");
         fx.prompts.answers.enqueue(Prompts::Yes);
-        w.SavePressBtn->click();
-        w.ZipBtn->click();
+        ctl<QPushButton>(w, "SavePressBtn")->click();
+        ctl<QPushButton>(w, "ZipBtn")->click();
         entries = archiveEntries(fx.path("ABCSession7.zip"));
         QCOMPARE(entries.size(), 3);
         QCOMPARE(entries["ABCSession7Press.txt"].first, QByteArray("Second"));
@@ -350,7 +350,7 @@ private slots:
 
         w.show();
         fx.prompts.boxes.clear();
-        w.ExitMenu->trigger(); // zipped: no question
+        ctl<QAction>(w, "ExitMenu")->trigger(); // zipped: no question
         QVERIFY(fx.prompts.boxes.isEmpty());
         QVERIFY(!w.isVisible());
     }
@@ -359,28 +359,28 @@ private slots:
     {
         Fixture fx;
         TPelMainForm &w = ready(fx);
-        w.ZipListBox->clear();
-        w.ZipBtn->click();
+        ctl<QListWidget>(w, "ZipListBox")->clear();
+        ctl<QPushButton>(w, "ZipBtn")->click();
         QCOMPARE(fx.prompts.texts(), QStringList({"No files to Zip!"}));
         QCOMPARE(fx.prompts.boxes.first().buttons, int(Prompts::Cancel));
 
         fx.write("old.txt", "old");
         orders::writeArchive(fx.path("ABCSession7.zip"), {fx.path("old.txt")});
         const QByteArray before = fx.read("ABCSession7.zip");
-        w.AddToZipList(fx.path("gone.txt"));
-        w.ZipBtn->click();
+        listForZip(w, fx.path("gone.txt"));
+        ctl<QPushButton>(w, "ZipBtn")->click();
         QVERIFY(fx.prompts.texts().last().startsWith("Cannot read " + fx.path("gone.txt")));
-        QCOMPARE(w.ZipListBox->count(), 1);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 1);
         QCOMPARE(fx.read("ABCSession7.zip"), before);
 
         QDir(fx.dir.path()).mkdir("other");
         fx.write("other/old.txt", "other");
-        w.ZipListBox->clear();
-        w.AddToZipList(fx.path("old.txt"));
-        w.AddToZipList(fx.path("other/old.txt"));
-        w.ZipBtn->click();
+        ctl<QListWidget>(w, "ZipListBox")->clear();
+        listForZip(w, fx.path("old.txt"));
+        listForZip(w, fx.path("other/old.txt"));
+        ctl<QPushButton>(w, "ZipBtn")->click();
         QVERIFY(fx.prompts.texts().last().contains(fx.path("old.txt") + " and " + fx.path("other/old.txt")));
-        QCOMPARE(w.ZipListBox->count(), 2);
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 2);
         QCOMPARE(fx.read("ABCSession7.zip"), before);
     }
 
@@ -391,18 +391,18 @@ private slots:
         w.show();
         for (const char *name : {"a.txt", "B.txt", "b.txt", "a.txt", "B.txt"}) {
             fx.prompts.files.enqueue(fx.path(name));
-            w.AddZipListBtn->click();
+            ctl<QPushButton>(w, "AddZipListBtn")->click();
         }
         QCOMPARE(fx.prompts.choosers.first().title, QString("Add File to Orders to be Zipped"));
-        QCOMPARE(items(w.ZipListBox), QStringList({fx.path("a.txt"), fx.path("B.txt"), fx.path("b.txt")}));
-        w.AddZipListBtn->click(); // cancelled
-        QCOMPARE(w.ZipListBox->count(), 3);
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({fx.path("a.txt"), fx.path("B.txt"), fx.path("b.txt")}));
+        ctl<QPushButton>(w, "AddZipListBtn")->click(); // cancelled
+        QCOMPARE(ctl<QListWidget>(w, "ZipListBox")->count(), 3);
 
-        w.MainPageControl->setCurrentWidget(w.SummarySheet);
-        const QRect r = w.ZipListBox->visualItemRect(w.ZipListBox->item(1));
-        QTest::mouseClick(w.ZipListBox->viewport(), Qt::LeftButton, {}, r.center());
-        QTest::mouseDClick(w.ZipListBox->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(items(w.ZipListBox), QStringList({fx.path("a.txt"), fx.path("b.txt")}));
+        ctl<QTabWidget>(w, "MainPageControl")->setCurrentWidget(ctl<QWidget>(w, "SummarySheet"));
+        const QRect r = ctl<QListWidget>(w, "ZipListBox")->visualItemRect(ctl<QListWidget>(w, "ZipListBox")->item(1));
+        QTest::mouseClick(ctl<QListWidget>(w, "ZipListBox")->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(ctl<QListWidget>(w, "ZipListBox")->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(items(ctl<QListWidget>(w, "ZipListBox")), QStringList({fx.path("a.txt"), fx.path("b.txt")}));
         QVERIFY(fx.prompts.boxes.isEmpty());
     }
 };

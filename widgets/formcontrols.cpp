@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 QLabel *addLabel(const QString &text, QWidget *parent, int x, int y)
@@ -11,6 +12,46 @@ QLabel *addLabel(const QString &text, QWidget *parent, int x, int y)
     auto *l = new QLabel(text, parent);
     l->move(x, y);
     return l;
+}
+
+QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int h)
+{
+    QLabel *l = addLabel(text, parent, x, y);
+    l->adjustSize();
+    l->resize(w < 0 ? l->width() : w, h < 0 ? l->height() : h);
+    return l;
+}
+
+QLabel *addTitle(const QString &text, QWidget *sheet)
+{
+    QLabel *l = addLabel(text, sheet, 12, 8);
+    QFont titleFont = l->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(18);
+    l->setFont(titleFont);
+    l->adjustSize();
+    return l;
+}
+
+QListWidget *addListBox(QWidget *parent, const char *name, int x, int y, int w, int h)
+{
+    auto *list = new QListWidget(parent);
+    nameControl(list, name);
+    list->setGeometry(x, y, w, h);
+    return list;
+}
+
+QPushButton *addButton(const QString &text, QWidget *parent, const char *name, int x, int y, int w, int h)
+{
+    auto *b = new QPushButton(text, parent);
+    nameControl(b, name);
+    b->setGeometry(x, y, w, h);
+    return b;
+}
+
+void nameControl(QObject *control, const char *name)
+{
+    control->setObjectName(QString::fromLatin1(name));
 }
 
 QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, int width)
@@ -57,8 +98,25 @@ QString chosenText(const QComboBox *box)
     return box->currentIndex() < 0 ? QString() : box->currentText();
 }
 
+int selectedEntry(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? list->row(item) : -1;
+}
+
 void deleteSelected(QListWidget *list)
 {
-    if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
-        delete item;
+    if (const int row = selectedEntry(list); row >= 0)
+        delete list->takeItem(row);
+}
+
+void showEntries(QListWidget *list, const QStringList &texts)
+{
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown.append(list->item(i)->text());
+    if (shown == texts)
+        return;
+    list->clear();
+    list->addItems(texts);
 }

@@ -1,153 +1,84 @@
 #include "widgets/stringgrid.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
-
-StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), fixedCols(fixedColumns), selCol(fixedColumns)
+TextCells::TextCells(int columns, int rows, int fixedColumns, QObject *parent)
+    : QAbstractTableModel(parent), columns(columns), fixedCols(fixedColumns), text(rows, QVector<QString>(columns))
 {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setMinimumSectionSize(1);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
-    for (int c = 0; c < columns; ++c)
-        setColumnWidth(c, 30);
-    setDefaultRowHeight(16);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c)
-            styleCell(c, r);
-    if (rows > fixedRows && columns > fixedCols)
-        setCurrentCell(selRow, selCol);
 }
 
-void StringGrid::styleCell(int col, int row)
+int TextCells::rowCount(const QModelIndex &parent) const
 {
-    QTableWidgetItem *it = item(row, col);
-    if (!it) {
-        it = new QTableWidgetItem;
-        setItem(row, col, it);
-    }
-    if (isFixed(col, row)) {
-        it->setFlags(Qt::ItemIsEnabled);
-        it->setBackground(fixedColour);
-    } else {
-        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        it->setBackground(cellColour);
+    return parent.isValid() ? 0 : int(text.size());
+}
+
+int TextCells::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : columns;
+}
+
+QVariant TextCells::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: return cell(index.column(), index.row());
+    case Qt::BackgroundRole: return isFixed(index.column(), index.row()) ? fixedColour : cellColour;
+    default: return {};
     }
 }
 
-QString StringGrid::cell(int col, int row) const
+Qt::ItemFlags TextCells::flags(const QModelIndex &index) const
 {
-    const QTableWidgetItem *it = item(row, col);
-    return it ? it->text() : QString();
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return isFixed(index.column(), index.row()) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void StringGrid::setCell(int col, int row, const QString &text)
+QString TextCells::cell(int col, int row) const
 {
-    if (!item(row, col))
-        styleCell(col, row);
-    item(row, col)->setText(text);
+    if (row < 0 || row >= text.size() || col < 0 || col >= columns)
+        return QString();
+    return text.at(row).at(col);
 }
 
-void StringGrid::setRows(int rows)
+void TextCells::setCell(int col, int row, const QString &t)
 {
-    const int old = rowCount();
-    setRowCount(rows);
-    for (int r = old; r < rows; ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            styleCell(c, r);
-    if (selRow >= rows)
-        selRow = rows > fixedRows ? fixedRows : rows - 1;
+    if (row < 0 || row >= text.size() || col < 0 || col >= columns)
+        return;
+    text[row][col] = t;
+    emit dataChanged(index(row, col), index(row, col), {Qt::DisplayRole});
 }
 
-void StringGrid::setFixedColour(const QColor &colour)
+void TextCells::setRows(int rows)
+{
+    const int old = int(text.size());
+    if (rows < old) {
+        beginRemoveRows({}, rows, old - 1);
+        text.resize(rows);
+        endRemoveRows();
+    } else if (rows > old) {
+        beginInsertRows({}, old, rows - 1);
+        text.resize(rows, QVector<QString>(columns));
+        endInsertRows();
+    }
+}
+
+void TextCells::setFixedColour(const QColor &colour)
 {
     fixedColour = colour;
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (isFixed(c, r))
-                styleCell(c, r);
+    if (!text.isEmpty())
+        emit dataChanged(index(0, 0), index(int(text.size()) - 1, columns - 1), {Qt::BackgroundRole});
 }
 
-void StringGrid::setCellColour(const QColor &colour)
+void TextCells::setCellColour(const QColor &colour)
 {
     cellColour = colour;
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (!isFixed(c, r))
-                styleCell(c, r);
+    if (!text.isEmpty())
+        emit dataChanged(index(0, 0), index(int(text.size()) - 1, columns - 1), {Qt::BackgroundRole});
 }
 
-void StringGrid::setDefaultRowHeight(int height)
+StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget *parent)
+    : GridView(parent), cells(new TextCells(columns, rows, fixedColumns, this))
 {
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(height);
+    setModel(cells);
 }
 
-void StringGrid::selectCell(int col, int row)
-{
-    if (isFixed(col, row) || row >= rowCount() || col >= columnCount())
-        return;
-    selCol = col;
-    selRow = row;
-    setCurrentCell(row, col);
-}
-
-void StringGrid::clearSelectionShown()
-{
-    clearSelection();
-    setCurrentItem(nullptr);
-}
-
-QRect StringGrid::cellRect(int col, int row) const
-{
-    const QRect r = visualRect(model()->index(row, col));
-    return r.translated(viewport()->pos());
-}
-
-void StringGrid::mousePressEvent(QMouseEvent *event)
-{
-    // Only a left click on a player cell selects it; the header row, the
-    // fixed column and other buttons leave the earlier selection in place.
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid() && !isFixed(index.column(), index.row())) {
-        selCol = index.column();
-        selRow = index.row();
-        QTableWidget::mousePressEvent(event);
-    }
-}
-
-void StringGrid::mouseMoveEvent(QMouseEvent *)
-{
-    // No drag selection: one cell is selected by a click.
-}
-
-void StringGrid::mouseReleaseEvent(QMouseEvent *event)
-{
-    QTableWidget::mouseReleaseEvent(event);
-    const QPoint p = viewport()->mapToParent(event->position().toPoint());
-    emit mouseUp(event->button(), event->modifiers(), p.x(), p.y());
-}
-
-void StringGrid::keyPressEvent(QKeyEvent *event)
-{
-    // Arrow keys move the selection within the player cells only.
-    int col = selCol, row = selRow;
-    switch (event->key()) {
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Left: --col; break;
-    case Qt::Key_Right: ++col; break;
-    default: QTableWidget::keyPressEvent(event); return;
-    }
-    if (row >= fixedRows && col >= fixedCols && row < rowCount() && col < columnCount())
-        selectCell(col, row);
-    scrollToItem(item(selRow, selCol));
-}

@@ -1,50 +1,49 @@
 #pragma once
-#include <QTableWidget>
+#include "widgets/gridview.h"
 
-// A grid of text cells with fixed header rows and columns, addressed by
-// column and row as the program's Parts address them. The user selects cells
-// by clicking; only the program writes them. Fixed cells are never selected.
-class StringGrid : public QTableWidget {
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QVector>
+
+// The text cells of a StringGrid.
+class TextCells : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TextCells(int columns, int rows, int fixedColumns, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString &text);
+    void setRows(int rows);
+    void setFixedColour(const QColor &colour);
+    void setCellColour(const QColor &colour);
+
+private:
+    bool isFixed(int col, int row) const { return row < 1 || col < fixedCols; }
+    int columns;
+    int fixedCols;
+    QVector<QVector<QString>> text;
+    QColor fixedColour{Qt::lightGray};
+    QColor cellColour{Qt::white};
+};
+
+// A small grid of text cells that the program writes, with one fixed header
+// row and fixed columns, addressed by column and row.
+class StringGrid : public GridView {
     Q_OBJECT
 public:
     StringGrid(int columns, int rows, int fixedColumns = 1, QWidget *parent = nullptr);
 
-    QString cell(int col, int row) const;
-    void setCell(int col, int row, const QString &text);
+    void setCell(int col, int row, const QString &text) { cells->setCell(col, row, text); }
+    void setRows(int rows) { cells->setRows(rows); } // keeps the cells of the rows that remain
 
-    void setRows(int rows); // keeps the cells of the rows that remain
-    int rows() const { return rowCount(); }
-
-    void setFixedColour(const QColor &colour);
-    void setCellColour(const QColor &colour);
-    void setDefaultRowHeight(int height);
-
-    // The selected cell: the last player cell selected by a left click.
-    int selectedCol() const { return selCol; }
-    int selectedRow() const { return selRow; }
-    void selectCell(int col, int row);
-    void clearSelectionShown();
-
-    // Rectangle of a cell in the grid's own coordinates.
-    QRect cellRect(int col, int row) const;
-
-signals:
-    // Released mouse button with the pointer in the grid's coordinates.
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void setFixedColour(const QColor &colour) { cells->setFixedColour(colour); }
+    void setCellColour(const QColor &colour) { cells->setCellColour(colour); }
 
 private:
-    bool isFixed(int col, int row) const { return row < fixedRows || col < fixedCols; }
-    void styleCell(int col, int row);
-    int fixedRows = 1;
-    int fixedCols = 1;
-    int selCol = 1;
-    int selRow = 1;
-    QColor fixedColour{Qt::lightGray};
-    QColor cellColour{Qt::white};
+    TextCells *cells;
 };

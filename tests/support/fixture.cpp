@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include "widgets/stringgrid.h"
+#include "lineup/lineupdocument.h"
+#include "roster/rosterfile.h"
+#include "orders/zipsheet.h"
 
 Fixture::Fixture(const QByteArray &ini) : previousCurrent(QDir::currentPath())
 {
@@ -52,7 +54,7 @@ void Fixture::openRoster(const QString &name, const QByteArray &bytes)
 {
     write(name, bytes);
     prompts.files.enqueue(path(name));
-    window->OpenSubMenu->trigger();
+    ctl<QAction>(*window, "OpenSubMenu")->trigger();
 }
 
 QByteArray exampleRoster()
@@ -69,6 +71,28 @@ QByteArray exampleRoster()
            "Striker,10,22,FW,9\r\n" // 9
            "Utility,0,13,UT,0\r\n"  // 10
            "Youth,1,9,MF,1\r\n";    // 11
+}
+
+QByteArray markedRoster()
+{
+    return "TST,Test Rovers,A. Manager\r\n"
+           "Keeper,3,20,GK,1,GK,n\r\n"
+           "Sweeper,4,18,SW,2,SW,a\r\n"
+           "Stopper,5,16,SD,3,DF,n\r\n"
+           "Back,6,10,DF,4,DF,p\r\n"
+           "Anchor,2,12,DM,5,DF,n\r\n"
+           "Middle,7,14,MF,6,MF,a\r\n"
+           "Attack,8,15,MA,7,MF,n\r\n"
+           "Winger,9,11,WG,8,WG,n\r\n"
+           "Striker,10,22,FW,9,FW,a\r\n"
+           "Utility,0,13,UT,0,FW,n\r\n"
+           "Youth,1,9,MF,1,MF,p\r\n"
+           "Ren\xe9,3,10,DF,1,DF,n,S2\r\n"
+           "Sub1,2,10,MF,1,MF,n,S1\r\n"
+           "Sub3,2,10,FW,1,FW,a,S3\r\n"
+           "Sub4,2,10,GK,1,GK,n,S4\r\n"
+           "Sub5,2,10,WG,1,WG,p,S5\r\n"
+           "Bench,4,10,DF,1\r\n";
 }
 
 QStringList items(const QComboBox *box)
@@ -95,7 +119,37 @@ QStringList numbers(int from, int to)
     return out;
 }
 
-void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button)
+QString shownTitle(const QWidget &window)
+{
+    QString title = window.windowTitle();
+    return title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
+QList<QLabel *> pitchLabels(const TPelMainForm &w)
+{
+    QList<QLabel *> labels{ctl<QLabel>(w, "pitchGK"), ctl<QLabel>(w, "pitchSW")};
+    const std::pair<const char *, int> lines[] = {{"DF", 5}, {"MF", 5}, {"WG", 4}, {"FW", 4}};
+    for (const auto &[code, count] : lines)
+        for (int n = 1; n <= count; ++n)
+            labels.append(w.findChild<QLabel *>(QStringLiteral("pitch%1%2").arg(QLatin1String(code)).arg(n)));
+    return labels;
+}
+
+void listForZip(TPelMainForm &w, const QString &path)
+{
+    ctl<ZipSheet>(w, "SummarySheet")->AddToZipList(path);
+}
+
+void setMark(TPelMainForm &w, int col, int row, const QString &text)
+{
+    lineup::LineupDocument &doc = w.document();
+    lineup::PlayerMarks m = doc.player(row - 1).marks;
+    QString *fields[] = {&m.play, &m.style, &m.subs, &m.conditionals};
+    *fields[col - roster::ColPlay] = text;
+    doc.setMarks({{row - 1, m}}, QStringLiteral("Mark"));
+}
+
+void clickCell(GridView *grid, int col, int row, Qt::MouseButton button)
 {
     const QRect r = grid->cellRect(col, row).translated(-grid->viewport()->pos());
     QTest::mouseClick(grid->viewport(), button, {}, r.center());

@@ -2,7 +2,24 @@
 #include "app/pelmainunit1.h"
 #include "support/scriptedprompts.h"
 
+#include "lineup/lineupdocument.h"
+#include "widgets/gridview.h"
+#include "widgets/ledlight.h"
+#include "widgets/stringgrid.h"
+
+#include <QAction>
 #include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -36,17 +53,40 @@ private:
     QString previousCurrent;
 };
 
-class QComboBox;
-class QListWidget;
+// A control of the window (or a dialog) by its name; the test stops when
+// there is none of that name and kind.
+template <typename T> T *ctl(const QObject &parent, const char *name)
+{
+    T *c = parent.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control named %s", name);
+    return c;
+}
+
+// The window's title as the window system shows it: "[*]" becomes "*"
+// while the line-up is modified.
+QString shownTitle(const QWidget &window);
+
+// The twenty name labels of the pitch: GK, SW, DF1-5, MF1-5, WG1-4, FW1-4.
+QList<QLabel *> pitchLabels(const TPelMainForm &w);
+// Lists a file for zipping, as a save does.
+void listForZip(TPelMainForm &w, const QString &path);
+
+// A player's marks set as one command, by grid row and column.
+void setMark(TPelMainForm &w, int col, int row, const QString &text);
+
 // The entries of a box or list, as the manager sees them.
 QStringList items(const QComboBox *box);
 QStringList items(const QListWidget *list);
-class StringGrid;
 // A click on a grid cell, as the user makes it.
-void clickCell(StringGrid *grid, int col, int row, Qt::MouseButton button = Qt::LeftButton);
+void clickCell(GridView *grid, int col, int row, Qt::MouseButton button = Qt::LeftButton);
 
 // "from" to "to" as the decimal texts of a number box.
 QStringList numbers(int from, int to);
 
 // The example roster of the tests: a small squad covering every position.
 QByteArray exampleRoster();
+// A squad of team TST whose roster lines carry a complete line-up in their
+// mark fields: eleven starters, substitutes S1 to S5 and one player on the
+// bench (row 17).
+QByteArray markedRoster();

@@ -1,0 +1,48 @@
+#pragma once
+#include <QTableView>
+
+// A grid of text cells over a model, with fixed header cells (those the
+// model does not make selectable), addressed by column and row. The user
+// selects a player cell by a left click; a click on a fixed cell or with
+// another button keeps the earlier selection.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit GridView(QWidget *parent = nullptr);
+
+    void setModel(QAbstractItemModel *model) override;
+
+    QString cell(int col, int row) const;
+    int rows() const;
+
+    void setDefaultRowHeight(int height);
+
+    // The selected cell: the last player cell selected by a left click.
+    int selectedCol() const { return selCol; }
+    int selectedRow() const { return selRow; }
+    void selectCell(int col, int row);
+    void clearSelectionShown();
+
+    // Rectangle of a cell in the grid's own coordinates.
+    QRect cellRect(int col, int row) const;
+    // Where a menu opens for the pointer at x, y of the client area: the
+    // window's edge plus the grid's edge within its sheet plus the
+    // pointer's place in the grid.
+    QPoint popupPoint(int x, int y) const;
+
+signals:
+    // Released mouse button with the pointer in the client area.
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool isFixed(int col, int row) const;
+    void keepSelection();
+    int selCol = -1;
+    int selRow = 1;
+};
