@@ -87,14 +87,23 @@ void TPelMainForm::buildMenus()
         entry(options, "MenuSelectDirectory", "User Directory", &TPelMainForm::MenuSelectDirectoryClick);
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
-    HelpContents = entry(help, "HelpContents", "&Contents", &TPelMainForm::HelpToolbarBtnClick);
+    // F1 opens the help, shown beside the entry it runs.
+    HelpContents = entry(help, "HelpContents", "&Contents", &TPelMainForm::HelpToolbarBtnClick,
+                         QKeySequence(Qt::Key_F1));
     About1 = entry(help, "About1", "&About...", &TPelMainForm::About1Click);
-    // F1 on the Help menu opens the help, as a manager expects of F1.
-    auto *f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(f1);
-    connect(f1, &QAction::triggered, this, [this] { handle(&TPelMainForm::HelpToolbarBtnClick); });
 }
+
+namespace {
+
+// Delete on a grid cell runs the entry: the menu shows the key beside it.
+void showsDeleteKey(QAction *entry)
+{
+    entry->setShortcut(QKeySequence(Qt::Key_Delete));
+    entry->setShortcutContext(Qt::WidgetShortcut); // only while its menu is open
+    entry->setShortcutVisibleInContextMenu(true);
+}
+
+} // namespace
 
 void TPelMainForm::buildPopups()
 {
@@ -104,11 +113,14 @@ void TPelMainForm::buildPopups()
     PlayDeselect = PlayPopup->addAction(QStringLiteral("[deselect]"));
     PlayDeselect->setData(QString());
     PlayPopup->setDefaultAction(PlayDeselect);
+    showsDeleteKey(PlayDeselect);
     connect(PlayDeselect, &QAction::triggered, this, [this] { runGuarded([&] { choosePlayer(PlayDeselect); }); });
     PlayPopup->addSeparator();
-    const char *styles[][2] = {{"[p]assive", "p"}, {"[n]ormal", "n"}, {"[a]ggressive", "a"}};
+    // The letters of the positions and of the styles in brackets open and
+    // choose the entries from the keyboard.
+    const char *styles[][2] = {{"[&p]assive", "p"}, {"[&n]ormal", "n"}, {"[&a]ggressive", "a"}};
     for (const QString &pos : lineup::assignedCodes()) {
-        QMenu *sub = PlayPopup->addMenu(pos);
+        QMenu *sub = PlayPopup->addMenu(u'&' + pos);
         sub->setObjectName(pos);
         sub->addAction(QStringLiteral("Play Style"))->setEnabled(false);
         for (const auto &style : styles) {
@@ -121,14 +133,15 @@ void TPelMainForm::buildPopups()
     SubPopup = new QMenu(this);
     SubPopup->setObjectName("SubPopup");
     SubPopup->setToolTipsVisible(true);
-    SubDeselect = SubPopup->addAction(QStringLiteral("[deselect]"));
+    SubDeselect = SubPopup->addAction(QStringLiteral("[&deselect]"));
     SubDeselect->setToolTip(QStringLiteral("not a sub"));
     SubDeselect->setData(QString());
+    showsDeleteKey(SubDeselect);
     connect(SubDeselect, &QAction::triggered, this, [this] { runGuarded([&] { popSubClick(SubDeselect); }); });
     SubPopup->addSeparator();
     const char *hints[] = {"1st sub", "2nd Sub", "3rd Sub", "4th Sub", "5th Sub"};
     for (int k = 1; k <= 5; ++k) {
-        QAction *a = SubPopup->addAction(QStringLiteral("S %1").arg(k));
+        QAction *a = SubPopup->addAction(QStringLiteral("S &%1").arg(k));
         a->setToolTip(QString::fromLatin1(hints[k - 1]));
         a->setData(QStringLiteral("S%1").arg(k));
         connect(a, &QAction::triggered, this, [this, a] { runGuarded([&] { popSubClick(a); }); });
@@ -161,6 +174,7 @@ void TPelMainForm::buildToolbar(QWidget *body)
         auto *b = new QToolButton(ToolBar1);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus); // off the screen: Tab never reaches it
         b->setIcon(style()->standardIcon(icon));
         b->setToolTip(hint);
         b->setGeometry(x, 1, 24, 24);
@@ -195,7 +209,7 @@ void TPelMainForm::ExitMenuClick()
 {
     if (ZipListBox->count() > 0
         && showMessage(Prompts::Kind::Confirmation, QStringLiteral("Orders not Zipped. Exit Anyway?"),
-                       Prompts::Yes | Prompts::No) != Prompts::Yes)
+                       Prompts::Yes | Prompts::No, Prompts::No) != Prompts::Yes)
         return;
     close();
 }

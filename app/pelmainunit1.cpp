@@ -3,6 +3,7 @@
 #include "app/prompts.h"
 #include "roster/rosterfile.h"
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 #include "widgets/ledlight.h"
 #include "widgets/stringgrid.h"
 #include "widgets/wincolour.h"
@@ -85,6 +86,13 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMain
     buildMenus();
     buildPopups();
     buildToolbar(body);
+    // Tab follows the screen: the grid, the line-up options top to bottom,
+    // the sheets' tabs, then the controls of the sheet shown.
+    chainTabOrder({RosterStringGrid, SessionNoComboBox, ChooseOppButton, MatchNoComboBox, MatchTacBtn, HBCombo,
+                   TTListBox, PTakeBox, TPBox, CPBox, TPListBox, CPListBox, MainPageControl->tabBar(),
+                   TeamInfListBox, StartersListBox, SubsListBox, AuctionStringGrid, AutoSortCheckBox, SaveBidsBtn,
+                   BidsHelpBtn, PressMemo, SavePressBtn, PressHelpBtn, ZipListBox, AddZipListBtn, ZipBtn});
+    RosterStringGrid->setFocus();
     setOuterSize({DesignedWidth, DesignedHeight});
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -270,6 +278,12 @@ void TPelMainForm::buildMainSheet()
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
                 runGuarded([&] { RosterStringGridMouseUp(b, x, y); });
             });
+    addCellKeys(
+        RosterStringGrid,
+        [this](const QModelIndex &, QPoint at) {
+            runGuarded([&] { RosterStringGridMouseUp(Qt::LeftButton, at.x(), at.y()); });
+        },
+        [this](const QModelIndex &) { handle(&TPelMainForm::RosterStringGridDeleteKey); });
 
     LUOptionsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), 524, 0, 240, 300);
     LUOptionsGroupBox->setObjectName("LUOptionsGroupBox");
@@ -303,6 +317,8 @@ void TPelMainForm::buildMainSheet()
     connect(CPBox, &QComboBox::activated, this, [this] { handle(&TPelMainForm::CPBoxChange); });
     connect(TPListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::TPListBoxDblClick); });
     connect(CPListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::CPListBoxDblClick); });
+    deleteKeyRuns(TPListBox, [this] { handle(&TPelMainForm::TPListBoxDblClick); });
+    deleteKeyRuns(CPListBox, [this] { handle(&TPelMainForm::CPListBoxDblClick); });
     connect(ChooseOppButton, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ChooseOppButtonClick); });
     connect(MatchTacBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::MatchTacBtnClick); });
 
@@ -431,6 +447,10 @@ void TPelMainForm::buildOrderSheets()
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::AddZipListBtnClick); });
     connect(ZipBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ZipBtnClick); });
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::ZipListBoxDblClick); });
+    deleteKeyRuns(ZipListBox, [this] { handle(&TPelMainForm::ZipListBoxDblClick); });
+    addCellKeys(AuctionStringGrid, [this](const QModelIndex &, QPoint at) {
+        runGuarded([&] { AuctionStringGridMouseUp(at.x(), at.y()); });
+    });
 }
 
 QPoint TPelMainForm::popupPoint(const QWidget *grid, int x, int y) const

@@ -140,6 +140,7 @@ public:
 
     // Line-up selection and totals.
     void RosterStringGridMouseUp(Qt::MouseButton button, int x, int y);
+    void RosterStringGridDeleteKey(); // Delete on the grid's current cell
     void choosePlayer(QAction *entry);
     void popSubClick(QAction *entry);
     void SetDefaultSubPosition();

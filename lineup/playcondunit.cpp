@@ -10,6 +10,7 @@
 #include "widgets/wincolour.h"
 
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,8 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
     for (QComboBox *mp : {MP1Combo, MP2Combo}) {
         mp->setEditable(true);
         refuseCommas(mp->lineEdit());
+        completeByPopup(mp); // the text stays as typed until a name is picked
+        pickOnly(mp);
     }
     MP1Combo->setGeometry(6, 22, 150, 22);
     MP2Combo->setGeometry(166, 22, 150, 22);
@@ -113,6 +116,7 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
     setButtonColour(CancelBtn, colour);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { CancelBtnClick(); }); });
+    onlyDefaultButton(this, DoneBtn); // Enter is Done, never a row's Reset
     FormCreate(opponents, timeSteps);
 }
 

@@ -32,6 +32,18 @@ void TPelMainForm::RosterStringGridMouseUp(Qt::MouseButton, int x, int y)
     }
 }
 
+void TPelMainForm::RosterStringGridDeleteKey()
+{
+    if (AbbLabel->text().isEmpty())
+        return;
+    switch (RosterStringGrid->selectedCol()) {
+    case ColPlay:
+    case ColStyle: choosePlayer(PlayDeselect); break;
+    case ColSubs: popSubClick(SubDeselect); break;
+    default: break;
+    }
+}
+
 void TPelMainForm::openPlayerConditionals()
 {
     TPlayCondForm dialog(*RosterStringGrid, OppPlayerList, timeSteps, windowColour, this);

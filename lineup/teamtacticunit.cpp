@@ -6,6 +6,7 @@
 #include "widgets/wincolour.h"
 
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +19,7 @@ namespace {
 
 lineup::Condition conditionOf(const QComboBox *event, const QComboBox *op, const QLineEdit *value)
 {
-    return {chosenText(event), chosenText(op), value->text()};
+    return {chosenText(event), chosenText(op), lineup::finishedValueText(value->text())};
 }
 
 } // namespace
@@ -94,6 +95,11 @@ TTeamTacticForm::TTeamTacticForm(TPelMainForm &window) : QDialog(&window), main(
     connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, [this] { TeamTacListBox1DblClick(); });
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    for (QLineEdit *value : {CTacVal1, CTacVal2})
+        connect(value, &QLineEdit::editingFinished, this,
+                [value] { value->setText(lineup::finishedValueText(value->text())); });
+    deleteKeyRuns(TeamTacListBox1, [this] { TeamTacListBox1DblClick(); });
+    onlyDefaultButton(this, nullptr); // Enter adds, resets and saves nothing
     FormCreate();
 }
 

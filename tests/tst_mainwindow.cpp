@@ -135,7 +135,7 @@ private slots:
         QTest::newRow("coach filter") << "MenuCoachFilt" << "Coaching Filter" << "";
         QTest::newRow("admin") << "AdminTasks" << "Admin Tasks" << "";
         QTest::newRow("directory") << "MenuSelectDirectory" << "User Directory" << "";
-        QTest::newRow("contents") << "HelpContents" << "&Contents" << "";
+        QTest::newRow("contents") << "HelpContents" << "&Contents" << "F1";
         QTest::newRow("about") << "About1" << "&About..." << "";
     }
     void menus()

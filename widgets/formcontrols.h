@@ -9,7 +9,8 @@ class QWidget;
 
 // Small builders for the dialogs' fixed layouts.
 QLabel *addLabel(const QString &text, QWidget *parent, int x, int y);
-// A drop-down list the user picks from, without a selection.
+// A drop-down list the user picks from, without a selection; only an
+// explicit pick chooses an entry.
 QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, int width);
 // The text of a drop-down list's chosen entry; empty when none is chosen.
 QString chosenText(const QComboBox *box);

@@ -1,8 +1,8 @@
 #include "widgets/stringgrid.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget *parent)
     : QTableWidget(rows, columns, parent), fixedCols(fixedColumns), selCol(fixedColumns)
@@ -136,18 +136,32 @@ void StringGrid::mouseReleaseEvent(QMouseEvent *event)
     emit mouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }
 
-void StringGrid::keyPressEvent(QKeyEvent *event)
+QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
-    // Arrow keys move the selection within the player cells only.
-    int col = selCol, row = selRow;
-    switch (event->key()) {
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Left: --col; break;
-    case Qt::Key_Right: ++col; break;
-    default: QTableWidget::keyPressEvent(event); return;
+    // Every move of the keyboard ends on a player cell.
+    const QModelIndex to = QTableWidget::moveCursor(action, modifiers);
+    if (!to.isValid())
+        return to;
+    const int row = std::max(to.row(), fixedRows), col = std::max(to.column(), fixedCols);
+    if (row >= rowCount() || col >= columnCount())
+        return currentIndex();
+    return model()->index(row, col);
+}
+
+void StringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    if (current.isValid() && !isFixed(current.column(), current.row())) {
+        selCol = current.column();
+        selRow = current.row();
     }
-    if (row >= fixedRows && col >= fixedCols && row < rowCount() && col < columnCount())
-        selectCell(col, row);
-    scrollToItem(item(selRow, selCol));
+}
+
+QItemSelectionModel::SelectionFlags StringGrid::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    // The current cell stays the highlighted one: Ctrl never takes it away.
+    const QItemSelectionModel::SelectionFlags flags = QTableWidget::selectionCommand(index, event);
+    if (flags.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::ClearAndSelect;
+    return flags;
 }

@@ -19,7 +19,9 @@ public:
     void setCellColour(const QColor &colour);
     void setDefaultRowHeight(int height);
 
-    // The selected cell: the last player cell selected by a left click.
+    // The selected cell: the last player cell made current, by a left click,
+    // the keyboard or the program. It is the highlighted cell and the one the
+    // commands act on; fixed cells never become current.
     int selectedCol() const { return selCol; }
     int selectedRow() const { return selRow; }
     void selectCell(int col, int row);
@@ -27,6 +29,8 @@ public:
 
     // Rectangle of a cell in the grid's own coordinates.
     QRect cellRect(int col, int row) const;
+
+    void keyboardSearch(const QString &) override {} // typed letters move nothing
 
 signals:
     // Released mouse button with the pointer in the grid's coordinates.
@@ -36,7 +40,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
 
 private:
     bool isFixed(int col, int row) const { return row < fixedRows || col < fixedCols; }
