@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -719,6 +720,25 @@ private slots:
         QTest::keyClick(g, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), named<QComboBox>(&w, "SessionNoComboBox"));
         QVERIFY(fx.prompts.boxes.isEmpty());
+    }
+
+    // The help's list of keys names every key the menus show.
+    void helpListsTheKeys()
+    {
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        QFile help(QStringLiteral(PELLMORE_SOURCE_DIR "/resources/PEL2000.html"));
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(help.readAll());
+        const QString keys = text.mid(text.indexOf("id=\"keys\""));
+        QVERIFY(text.contains("href=\"#keys\""));
+        QStringList shown;
+        for (const QAction *a : w.findChildren<QAction *>())
+            if (!a->shortcut().isEmpty() && a->shortcutContext() != Qt::WidgetShortcut)
+                shown.append(a->shortcut().toString(QKeySequence::NativeText));
+        QCOMPARE(shown.size(), 9);
+        for (const QString &key : shown + QStringList{"Shift+F10", "Menu key", "Delete", "Tab", "Escape"})
+            QVERIFY2(keys.contains(key), qPrintable(key));
     }
 
     void nothingUnseenTakesTheFocus()
