@@ -83,9 +83,6 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMain
     buildMainSheet();
     buildViewerSheet();
     buildOrderSheets();
-    buildMenus();
-    buildPopups();
-    buildToolbar(body);
     // Tab follows the screen: the grid, the line-up options top to bottom,
     // the sheets' tabs, then the controls of the sheet shown.
     chainTabOrder({RosterStringGrid, SessionNoComboBox, ChooseOppButton, MatchNoComboBox, MatchTacBtn, HBCombo,
@@ -93,6 +90,9 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMain
                    TeamInfListBox, StartersListBox, SubsListBox, AuctionStringGrid, AutoSortCheckBox, SaveBidsBtn,
                    BidsHelpBtn, PressMemo, SavePressBtn, PressHelpBtn, ZipListBox, AddZipListBtn, ZipBtn});
     RosterStringGrid->setFocus();
+    buildMenus();
+    buildPopups();
+    buildToolbar(body);
     setOuterSize({DesignedWidth, DesignedHeight});
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -278,12 +278,6 @@ void TPelMainForm::buildMainSheet()
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
                 runGuarded([&] { RosterStringGridMouseUp(b, x, y); });
             });
-    addCellKeys(
-        RosterStringGrid,
-        [this](const QModelIndex &, QPoint at) {
-            runGuarded([&] { RosterStringGridMouseUp(Qt::LeftButton, at.x(), at.y()); });
-        },
-        [this](const QModelIndex &) { handle(&TPelMainForm::RosterStringGridDeleteKey); });
 
     LUOptionsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), 524, 0, 240, 300);
     LUOptionsGroupBox->setObjectName("LUOptionsGroupBox");
@@ -319,6 +313,12 @@ void TPelMainForm::buildMainSheet()
     connect(CPListBox, &QListWidget::itemDoubleClicked, this, [this] { handle(&TPelMainForm::CPListBoxDblClick); });
     deleteKeyRuns(TPListBox, [this] { handle(&TPelMainForm::TPListBoxDblClick); });
     deleteKeyRuns(CPListBox, [this] { handle(&TPelMainForm::CPListBoxDblClick); });
+    addCellKeys(
+        RosterStringGrid,
+        [this](const QModelIndex &, QPoint at) {
+            runGuarded([&] { RosterStringGridMouseUp(Qt::LeftButton, at.x(), at.y()); });
+        },
+        [this](const QModelIndex &) { handle(&TPelMainForm::RosterStringGridDeleteKey); });
     connect(ChooseOppButton, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ChooseOppButtonClick); });
     connect(MatchTacBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::MatchTacBtnClick); });
 

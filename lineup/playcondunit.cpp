@@ -53,9 +53,9 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
     MP2Combo = new QComboBox(markPanel);
     for (QComboBox *mp : {MP1Combo, MP2Combo}) {
         mp->setEditable(true);
-        refuseCommas(mp->lineEdit());
         completeByPopup(mp); // the text stays as typed until a name is picked
         pickOnly(mp);
+        refuseCommas(mp->lineEdit());
     }
     MP1Combo->setGeometry(6, 22, 150, 22);
     MP2Combo->setGeometry(166, 22, 150, 22);
@@ -101,6 +101,8 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
         };
         connect(row.upDown1, &UpDownArrows::stepped, this, stepper(row.value1, row.event1));
         connect(row.upDown2, &UpDownArrows::stepped, this, stepper(row.value2, row.event2));
+        upDownKeysRun(row.value1, stepper(row.value1, row.event1)); // the arrow keys step as the arrows do
+        upDownKeysRun(row.value2, stepper(row.value2, row.event2));
         connect(row.reset, &QPushButton::clicked, this, [this, r] { resetRow(r); });
     }
     TimeCheck = new QCheckBox(QStringLiteral("Increment Time Intervals"), this);

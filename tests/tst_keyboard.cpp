@@ -719,7 +719,48 @@ private slots:
 
         QTest::keyClick(g, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), named<QComboBox>(&w, "SessionNoComboBox"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), g);
+        QTest::keyClick(g, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), named<QTabWidget>(&w, "MainPageControl")->tabBar());
         QVERIFY(fx.prompts.boxes.isEmpty());
+    }
+
+    // What the small arrows beside a control do, the arrow keys do too.
+    void arrowKeysInTeamTactics()
+    {
+        Fixture fx("[Options]\r\nTimeSteps=1\r\n");
+        const QString order = tacticsAfter(fx, [](TTeamTacticForm *f) {
+            choose(f->CEventBox, "T");
+            choose(f->ConditBox1, ">=");
+            keys(f->CTacVal1, Qt::Key_Up);
+            QCOMPARE(f->CTacVal1->text(), QString("15"));
+            keys(f->CTacVal1, Qt::Key_Down, 3);
+            QCOMPARE(f->CTacVal1->text(), QString("-30"));
+            keys(f->CTacVal2, Qt::Key_Up); // no event "T" for the second condition: by 1
+            QCOMPARE(f->CTacVal2->text(), QString("1"));
+            f->AddTacButton1->click();
+            choose(f->ConditBox1, "<");
+            f->AddTacButton1->click();
+            f->TeamTacListBox1->setCurrentRow(0);
+            keys(f->TeamTacListBox1, Qt::Key_Down, 1, Qt::ControlModifier); // carries the entry down
+            QCOMPARE(f->TeamTacListBox1->currentRow(), 1);
+            keys(f->TeamTacListBox1, Qt::Key_Up); // only moves the selection
+            QCOMPARE(f->TeamTacListBox1->currentRow(), 0);
+        });
+        QCOMPARE(order, QString("T,<,-30,,,,N T,>=,-30,,,,N"));
+    }
+
+    void arrowKeysInPlayerConditionals()
+    {
+        Fixture fx;
+        conditionalsAfter(fx, [](TPlayCondForm *f) {
+            keys(f->rows[2].value2, Qt::Key_Down);
+            QCOMPARE(f->rows[2].value2->text(), QString("-1"));
+            choose(f->rows[0].event1, "T");
+            keys(f->rows[0].value1, Qt::Key_Up, 2);
+            QCOMPARE(f->rows[0].value1->text(), QString("2")); // time steps off: by 1
+        });
     }
 
     // The help's list of keys names every key the menus show.

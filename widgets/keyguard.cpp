@@ -145,11 +145,13 @@ private:
     bool menuKeySeen = false;
 };
 
-class DeleteKey : public QObject {
+// One key, with exactly the modifiers given, runs a handler.
+class KeyRuns : public QObject {
 public:
-    DeleteKey(QAbstractItemView *list, std::function<void()> handler) : QObject(list), handler(std::move(handler))
+    KeyRuns(QWidget *control, QList<int> keys, Qt::KeyboardModifiers modifiers, std::function<void(int key)> handler)
+        : QObject(control), keys(std::move(keys)), modifiers(modifiers), handler(std::move(handler))
     {
-        list->installEventFilter(this);
+        control->installEventFilter(this);
     }
 
 protected:
@@ -158,14 +160,16 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() != Qt::Key_Delete || modifiersOf(key) != Qt::NoModifier)
+        if (!keys.contains(key->key()) || modifiersOf(key) != modifiers)
             return false;
-        handler();
+        handler(key->key());
         return true;
     }
 
 private:
-    std::function<void()> handler;
+    QList<int> keys;
+    Qt::KeyboardModifiers modifiers;
+    std::function<void(int)> handler;
 };
 
 } // namespace
@@ -199,7 +203,13 @@ void addCellKeys(QAbstractItemView *view, CellHandler activate, std::function<vo
 
 void deleteKeyRuns(QAbstractItemView *list, std::function<void()> handler)
 {
-    new DeleteKey(list, std::move(handler));
+    new KeyRuns(list, {Qt::Key_Delete}, Qt::NoModifier, [handler = std::move(handler)](int) { handler(); });
+}
+
+void upDownKeysRun(QWidget *control, std::function<void(bool up)> step, Qt::KeyboardModifiers modifiers)
+{
+    new KeyRuns(control, {Qt::Key_Up, Qt::Key_Down}, modifiers,
+                [step = std::move(step)](int key) { step(key == Qt::Key_Up); });
 }
 
 void chainTabOrder(std::initializer_list<QWidget *> widgets)

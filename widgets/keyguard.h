@@ -39,5 +39,10 @@ void addCellKeys(QAbstractItemView *view, CellHandler activate,
 // Delete on a list runs the same handler as a double-click on its entry.
 void deleteKeyRuns(QAbstractItemView *list, std::function<void()> handler);
 
+// The Up and Down keys, with the modifiers given, run the handler of the
+// up/down arrow pair beside the control.
+void upDownKeysRun(QWidget *control, std::function<void(bool up)> step,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 // The Tab chain in the order given (hidden widgets are passed over by Tab).
 void chainTabOrder(std::initializer_list<QWidget *> widgets);

@@ -2,8 +2,8 @@
 #include <QTableWidget>
 
 // A grid of text cells with fixed header rows and columns, addressed by
-// column and row as the program's Parts address them. The user selects cells
-// by clicking; only the program writes them. Fixed cells are never selected.
+// column and row. The user selects a cell by clicking it or with the
+// keyboard; only the program writes them. Fixed cells are never selected.
 class StringGrid : public QTableWidget {
     Q_OBJECT
 public:
