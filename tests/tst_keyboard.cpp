@@ -125,7 +125,7 @@ QString menuShown(TPelMainForm &w)
     return "no menu";
 }
 
-// A key on a grid cell made current by the keyboard.
+// A key on the grid's current cell.
 QString keyOnCell(Fixture &fx, int col, int row, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     TPelMainForm &w = startWithRoster(fx);
@@ -417,12 +417,17 @@ private slots:
                        seen = closed.isEmpty() ? "open" : "closed";
                        if (f->focusWidget() == f->MinSLBox && f->MinSLBox->selectedText() == "0")
                            seen += ", skill selected";
-                       f->CancelButton->click();
+                       if (closed.isEmpty()) { // corrected in place
+                           QTest::keyClicks(f->MinSLBox, "5");
+                           QTest::keyClick(f->MinSLBox, Qt::Key_Return);
+                           seen += closed.isEmpty() ? ", still open" : ", then closed";
+                       }
                    });
                    named<QAction>(&w, "MenuCoachFilt")->trigger();
-                   return seen + ", " + fx.prompts.texts().join(u' ');
+                   return seen + ", " + fx.prompts.texts().join(u' ') + ", " + QString::fromLatin1(fx.ini());
                })
-            << "open, skill selected, Enter a Skill Level between 1 - 99";
+            << "open, skill selected, then closed, Enter a Skill Level between 1 - 99, "
+               "[CoachFilt]\r\nMinSkill=5\r\nMaxAge=9\r\n";
 
         QTest::newRow("Return on a Play cell opens the position menu")
             << Scenario([](Fixture &fx) { return keyOnCell(fx, 5, 2, Qt::Key_Return); }) << "position menu";
