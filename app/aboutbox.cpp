@@ -1,5 +1,6 @@
 #include "app/aboutbox.h"
 #include "widgets/fadinglabel.h"
+#include "widgets/keyguard.h"
 #include "widgets/wincolour.h"
 
 #include <QApplication>
@@ -54,4 +55,5 @@ TAboutBox::TAboutBox(const QColor &colour, QWidget *parent) : QDialog(parent)
     OKButton->setDefault(true);
     setButtonColour(OKButton, colour);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    onlyDefaultButton(this, OKButton);
 }

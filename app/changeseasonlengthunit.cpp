@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QComboBox>
 #include <algorithm>
@@ -92,6 +93,7 @@ TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(p
     CancelBtn->setGeometry(240, 304, 80, 26);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    onlyDefaultButton(this, DoneBtn);
     FormCreate();
 }
 

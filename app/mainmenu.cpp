@@ -93,13 +93,9 @@ void TPelMainForm::buildMenus()
     entry(options, "MenuSelectDirectory", "User Directory", &TPelMainForm::MenuSelectDirectoryClick);
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
-    entry(help, "HelpContents", "&Contents", &TPelMainForm::HelpToolbarBtnClick);
+    // F1 opens the help, shown beside the entry it runs.
+    entry(help, "HelpContents", "&Contents", &TPelMainForm::HelpToolbarBtnClick, QKeySequence(Qt::Key_F1));
     entry(help, "About1", "&About...", &TPelMainForm::About1Click);
-    // F1 on the Help menu opens the help, as a manager expects of F1.
-    auto *f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(f1);
-    connect(f1, &QAction::triggered, this, [this] { runGuarded([this] { HelpToolbarBtnClick(); }); });
 }
 
 void TPelMainForm::buildToolbar(QWidget *body)
@@ -112,6 +108,7 @@ void TPelMainForm::buildToolbar(QWidget *body)
         auto *b = new QToolButton(toolBar);
         nameControl(b, name);
         b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus); // off the screen: Tab never reaches it
         b->setIcon(style()->standardIcon(icon));
         b->setToolTip(hint);
         b->setGeometry(x, 1, 24, 24);
@@ -157,7 +154,7 @@ void TPelMainForm::ExitMenuClick()
         return;
     if (zipSheet->hasFiles()
         && showMessage(Prompts::Kind::Confirmation, QStringLiteral("Orders not Zipped. Exit Anyway?"),
-                       Prompts::Yes | Prompts::No) != Prompts::Yes)
+                       Prompts::Yes | Prompts::No, Prompts::No) != Prompts::Yes)
         return;
     exitAsked = true;
     close();

@@ -11,11 +11,13 @@
 #include "orders/presssheet.h"
 #include "orders/zipsheet.h"
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -143,6 +145,11 @@ void TPelMainForm::buildSheets(QWidget *body)
         if (!programSwitch)
             runGuarded([&] { MainPageControlChange(index); });
     });
+    // Tab follows the screen: the grid, the line-up options top to bottom,
+    // the sheets' tabs, then the controls of the sheet shown.
+    chainTabOrder(rosterSheet->tabStops() + QList<QWidget *>{MainPageControl->tabBar()} + viewerSheet->tabStops()
+                  + bidsSheet->tabStops() + pressSheet->tabStops() + zipSheet->tabStops());
+    rosterSheet->tabStops().constFirst()->setFocus();
 }
 
 void TPelMainForm::showTitle()

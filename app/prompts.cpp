@@ -12,7 +12,7 @@ namespace {
 
 class QtPrompts : public Prompts {
 public:
-    int message(Kind kind, const QString &caption, const QString &text, int buttons) override
+    int message(Kind kind, const QString &caption, const QString &text, int buttons, int defaultButton) override
     {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(caption);
@@ -29,8 +29,11 @@ public:
             {Cancel, QMessageBox::Cancel}, {Abort, QMessageBox::Abort}, {Help, QMessageBox::Help},
             {Retry, QMessageBox::Retry}, {Save, QMessageBox::Save},     {Discard, QMessageBox::Discard}};
         for (const auto &[ours, qt] : map)
-            if (buttons & ours)
-                box.addButton(qt);
+            if (buttons & ours) {
+                QPushButton *button = box.addButton(qt);
+                if (ours == defaultButton)
+                    box.setDefaultButton(button);
+            }
         box.exec();
         const auto pressed = box.standardButton(box.clickedButton());
         for (const auto &[ours, qt] : map)
@@ -97,21 +100,21 @@ QString captionFor(Prompts::Kind kind, const QString &caption)
     return caption.isEmpty() ? QStringLiteral("Pellmore") : caption;
 }
 
-int showMessage(Prompts::Kind kind, const QString &text, int buttons)
+int showMessage(Prompts::Kind kind, const QString &text, int buttons, int defaultButton)
 {
-    return Prompts::current().message(kind, captionFor(kind), text, buttons);
+    return Prompts::current().message(kind, captionFor(kind), text, buttons, defaultButton);
 }
 
 void showPlain(const QString &caption, const QString &text)
 {
     Prompts::current().message(Prompts::Kind::Plain, captionFor(Prompts::Kind::Plain, caption), text,
-                               Prompts::Ok);
+                               Prompts::Ok, 0);
 }
 
 void showErrorReport(const QString &message)
 {
     Prompts::current().message(Prompts::Kind::Error, QStringLiteral("Pellmore"), withFullStop(message),
-                               Prompts::Ok);
+                               Prompts::Ok, 0);
 }
 
 void runGuarded(const std::function<void()> &handler)

@@ -18,8 +18,10 @@ public:
 
     virtual ~Prompts() = default;
 
-    // A message box; returns the button pressed.
-    virtual int message(Kind kind, const QString &caption, const QString &text, int buttons) = 0;
+    // A message box; returns the button pressed. defaultButton, one of
+    // buttons, is the one Enter presses; 0 leaves the choice to the box.
+    virtual int message(Kind kind, const QString &caption, const QString &text, int buttons,
+                        int defaultButton) = 0;
     // The open-file chooser; filters in the "Name|*.ext|Name|*.*" form. An
     // empty result means the user cancelled.
     virtual QString openFile(QWidget *parent, const QString &title, const QString &filters,
@@ -38,7 +40,7 @@ public:
 // caption of their own show the application title.
 QString captionFor(Prompts::Kind kind, const QString &caption = QString());
 
-int showMessage(Prompts::Kind kind, const QString &text, int buttons);
+int showMessage(Prompts::Kind kind, const QString &text, int buttons, int defaultButton = 0);
 void showPlain(const QString &caption, const QString &text);
 
 // The default error report: an error box captioned "Pellmore".

@@ -2,6 +2,7 @@
 #include "app/inistore.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
+#include "widgets/keyguard.h"
 
 #include <QDir>
 #include <QLabel>
@@ -31,6 +32,7 @@ TWorkDirDlg::TWorkDirDlg(IniStore &settings, QWidget *parent) : QDialog(parent)
     connect(BrowseButton, &QToolButton::clicked, this, [this] { runGuarded([this] { BrowseButtonClick(); }); });
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    onlyDefaultButton(this, OKBtn);
     FormCreate(settings);
 }
 

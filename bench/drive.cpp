@@ -8,6 +8,16 @@
 
 namespace bench {
 
+namespace {
+
+// An entry's text as the manager reads it, without its access-letter mark.
+QString shownText(const QAction *a)
+{
+    return QString(a->text()).remove(u'&');
+}
+
+} // namespace
+
 QAction *menuEntry(const QWidget *window, const QString &text)
 {
     for (QAction *a : window->findChildren<QAction *>())
@@ -19,7 +29,7 @@ QAction *menuEntry(const QWidget *window, const QString &text)
 QAction *menuEntryStartingWith(const QWidget *window, const QString &prefix)
 {
     for (QAction *a : window->findChildren<QAction *>())
-        if (QString(a->text()).remove(u'&').startsWith(prefix))
+        if (shownText(a).startsWith(prefix))
             return a;
     return nullptr;
 }
@@ -30,14 +40,14 @@ QAction *popupEntry(const QWidget *window, const char *popup, const QString &sub
     if (menu && !submenu.isEmpty()) {
         const QMenu *sub = nullptr;
         for (QAction *a : menu->actions())
-            if (a->menu() && a->text() == submenu)
+            if (a->menu() && shownText(a) == submenu)
                 sub = a->menu();
         menu = sub;
     }
     if (!menu)
         return nullptr;
     for (QAction *a : menu->actions())
-        if (a->text() == entry)
+        if (shownText(a) == entry)
             return a;
     return nullptr;
 }

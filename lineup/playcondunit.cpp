@@ -7,6 +7,7 @@
 #include "widgets/wincolour.h"
 
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <algorithm>
 #include <QCheckBox>
@@ -50,6 +51,8 @@ TPlayCondForm::TPlayCondForm(const QString &cellText, const QString &playerName,
     MP2Combo = new QComboBox(markPanel);
     for (QComboBox *mp : {MP1Combo, MP2Combo}) {
         mp->setEditable(true);
+        completeByPopup(mp); // the text stays as typed until a name is picked
+        pickOnly(mp);
         refuseCommas(mp->lineEdit());
     }
     MP1Combo->setGeometry(6, 22, 150, 22);
@@ -96,6 +99,8 @@ TPlayCondForm::TPlayCondForm(const QString &cellText, const QString &playerName,
         };
         connect(row.upDown1, &UpDownArrows::stepped, this, stepper(row.value1, row.event1));
         connect(row.upDown2, &UpDownArrows::stepped, this, stepper(row.value2, row.event2));
+        upDownKeysRun(row.value1, stepper(row.value1, row.event1)); // the arrow keys step as the arrows do
+        upDownKeysRun(row.value2, stepper(row.value2, row.event2));
         connect(row.reset, &QPushButton::clicked, this, [this, r] { resetRow(r); });
     }
     TimeCheck = new QCheckBox(QStringLiteral("Increment Time Intervals"), this);
@@ -111,6 +116,7 @@ TPlayCondForm::TPlayCondForm(const QString &cellText, const QString &playerName,
     setButtonColour(CancelBtn, colour);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { CancelBtnClick(); }); });
+    onlyDefaultButton(this, DoneBtn); // Enter is Done, never a row's Reset
     FormCreate(cellText, playerName, opponents, timeSteps);
 }
 

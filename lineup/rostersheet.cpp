@@ -11,6 +11,7 @@
 #include "lineup/teamtacticunit.h"
 #include "roster/rosterfile.h"
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 #include "widgets/gridview.h"
 #include "widgets/stringgrid.h"
 #include "widgets/wincolour.h"
@@ -71,6 +72,13 @@ RosterSheet::RosterSheet(LineupDocument &document, SharedState &state, QWidget *
     connect(RosterStringGrid, &GridView::mouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
         runGuarded([&] { RosterStringGridMouseUp(b, x, y); });
     });
+    // The keys on the current cell do what a click on it does.
+    addCellKeys(
+        RosterStringGrid,
+        [this](const QModelIndex &, QPoint at) {
+            runGuarded([&] { RosterStringGridMouseUp(Qt::LeftButton, at.x(), at.y()); });
+        },
+        [this](const QModelIndex &) { runGuarded([this] { RosterStringGridDeleteKey(); }); });
 
     buildOptions();
     buildTotals();
@@ -120,6 +128,8 @@ void RosterSheet::buildOptions()
     connect(CPBox, &QComboBox::activated, this, guarded(&RosterSheet::CPBoxChange));
     connect(TPListBox, &QListWidget::itemDoubleClicked, this, guarded(&RosterSheet::TPListBoxDblClick));
     connect(CPListBox, &QListWidget::itemDoubleClicked, this, guarded(&RosterSheet::CPListBoxDblClick));
+    deleteKeyRuns(TPListBox, guarded(&RosterSheet::TPListBoxDblClick));
+    deleteKeyRuns(CPListBox, guarded(&RosterSheet::CPListBoxDblClick));
     connect(ChooseOppButton, &QPushButton::clicked, this, guarded(&RosterSheet::ChooseOppButtonClick));
     connect(MatchTacBtn, &QPushButton::clicked, this, guarded(&RosterSheet::MatchTacBtnClick));
     const std::pair<QComboBox *, void (LineupDocument::*)(const QString &)> choices[] = {
@@ -159,19 +169,40 @@ void RosterSheet::buildTotals()
     UpdateLineupTotals();
 }
 
+namespace {
+
+// Delete on a grid cell runs the entry: the menu shows the key beside it.
+void showsDeleteKey(QAction *entry)
+{
+    entry->setShortcut(QKeySequence(Qt::Key_Delete));
+    entry->setShortcutContext(Qt::WidgetShortcut); // only while its menu is open
+    entry->setShortcutVisibleInContextMenu(true);
+}
+
+// A menu entry's text as the manager reads it, without its access-letter mark.
+QString shownText(const QAction *entry)
+{
+    return QString(entry->text()).remove(u'&');
+}
+
+} // namespace
+
 void RosterSheet::buildPopups()
 {
     PlayPopup = new QMenu(this);
     nameControl(PlayPopup, "PlayPopup");
-    QAction *deselect = PlayPopup->addAction(QStringLiteral("[deselect]"));
-    nameControl(deselect, "PlayDeselect");
-    deselect->setData(QString());
-    PlayPopup->setDefaultAction(deselect);
+    PlayDeselect = PlayPopup->addAction(QStringLiteral("[deselect]"));
+    nameControl(PlayDeselect, "PlayDeselect");
+    PlayDeselect->setData(QString());
+    PlayPopup->setDefaultAction(PlayDeselect);
+    showsDeleteKey(PlayDeselect);
     PlayPopup->addSeparator();
-    QList<QAction *> playEntries{deselect};
-    const char *styles[][2] = {{"[p]assive", "p"}, {"[n]ormal", "n"}, {"[a]ggressive", "a"}};
+    QList<QAction *> playEntries{PlayDeselect};
+    // The letters of the positions and of the styles in brackets open and
+    // choose the entries from the keyboard.
+    const char *styles[][2] = {{"[&p]assive", "p"}, {"[&n]ormal", "n"}, {"[&a]ggressive", "a"}};
     for (const QString &pos : lineup::assignedCodes()) {
-        QMenu *sub = PlayPopup->addMenu(pos);
+        QMenu *sub = PlayPopup->addMenu(u'&' + pos);
         sub->setObjectName(pos);
         sub->addAction(QStringLiteral("Play Style"))->setEnabled(false);
         for (const auto &style : styles) {
@@ -185,15 +216,16 @@ void RosterSheet::buildPopups()
     SubPopup = new QMenu(this);
     nameControl(SubPopup, "SubPopup");
     SubPopup->setToolTipsVisible(true);
-    QAction *subDeselect = SubPopup->addAction(QStringLiteral("[deselect]"));
-    nameControl(subDeselect, "SubDeselect");
-    subDeselect->setToolTip(QStringLiteral("not a sub"));
-    subDeselect->setData(QString());
+    SubDeselect = SubPopup->addAction(QStringLiteral("[&deselect]"));
+    nameControl(SubDeselect, "SubDeselect");
+    SubDeselect->setToolTip(QStringLiteral("not a sub"));
+    SubDeselect->setData(QString());
+    showsDeleteKey(SubDeselect);
     SubPopup->addSeparator();
-    QList<QAction *> subEntries{subDeselect};
+    QList<QAction *> subEntries{SubDeselect};
     const char *hints[] = {"1st sub", "2nd Sub", "3rd Sub", "4th Sub", "5th Sub"};
     for (int k = 1; k <= 5; ++k) {
-        subEntries.append(SubPopup->addAction(QStringLiteral("S %1").arg(k)));
+        subEntries.append(SubPopup->addAction(QStringLiteral("S &%1").arg(k)));
         subEntries.last()->setToolTip(QString::fromLatin1(hints[k - 1]));
         subEntries.last()->setData(QStringLiteral("S%1").arg(k));
     }
@@ -244,6 +276,18 @@ void RosterSheet::RosterStringGridMouseUp(Qt::MouseButton, int x, int y)
     }
 }
 
+void RosterSheet::RosterStringGridDeleteKey()
+{
+    if (!doc.hasRoster())
+        return;
+    switch (RosterStringGrid->selectedCol()) {
+    case ColPlay:
+    case ColStyle: choosePlayer(PlayDeselect); break;
+    case ColSubs: popSubClick(SubDeselect); break;
+    default: break;
+    }
+}
+
 void RosterSheet::openPlayerConditionals()
 {
     const int i = currentPlayer();
@@ -264,14 +308,14 @@ void RosterSheet::choosePlayer(QAction *entry)
         return;
     const QStringList chosen = entry->data().toString().split(u'|');
     const bool deselect = chosen.size() != 2;
-    const QString text = deselect ? entry->text() : chosen.at(0) + u' ' + entry->text();
+    const QString text = deselect ? shownText(entry) : chosen.at(0) + u' ' + shownText(entry);
     doc.choosePosition(i, deselect ? QString() : chosen.at(0), deselect ? QString() : chosen.at(1), text);
 }
 
 void RosterSheet::popSubClick(QAction *entry)
 {
     if (const int i = currentPlayer(); i >= 0)
-        doc.chooseSubstitute(i, entry->data().toString(), entry->text());
+        doc.chooseSubstitute(i, entry->data().toString(), shownText(entry));
 }
 
 QString RosterSheet::openRosterFile()
@@ -408,4 +452,10 @@ void RosterSheet::arrange(int gridWidth, int gridHeight, int groupLeft)
     RosterStringGrid->resize(gridWidth, gridHeight);
     LUOptionsGroupBox->move(groupLeft, LUOptionsGroupBox->y());
     LUTotalsGroupBox->move(groupLeft, LUTotalsGroupBox->y());
+}
+
+QList<QWidget *> RosterSheet::tabStops() const
+{
+    return {RosterStringGrid, SessionNoComboBox, ChooseOppButton, MatchNoComboBox, MatchTacBtn, HBCombo,
+            TTListBox,        PTakeBox,          TPBox,           CPBox,           TPListBox,   CPListBox};
 }

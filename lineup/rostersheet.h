@@ -25,6 +25,7 @@ public:
 
     // Grid clicks and its menus.
     void RosterStringGridMouseUp(Qt::MouseButton button, int x, int y);
+    void RosterStringGridDeleteKey(); // Delete on the grid's current cell
     void choosePlayer(QAction *entry);
     void popSubClick(QAction *entry);
     void openPlayerConditionals();
@@ -48,6 +49,8 @@ public:
     // Arrangement for the window's size: the grid's size and the left edge
     // of the two group boxes.
     void arrange(int gridWidth, int gridHeight, int groupLeft);
+    // The controls Tab reaches, in the order they stand on the screen.
+    QList<QWidget *> tabStops() const;
 
 private:
     void buildOptions();
@@ -68,5 +71,6 @@ private:
     QListWidget *TTListBox, *TPListBox, *CPListBox;
     StringGrid *LineupTotGrid;
     QMenu *PlayPopup, *SubPopup;
+    QAction *PlayDeselect, *SubDeselect;
     bool showing = false; // the boxes are being refilled from the document
 };

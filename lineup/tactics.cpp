@@ -62,14 +62,29 @@ QString strategyCode(const QString &name, bool chosen)
 
 QString limitValueText(const QString &text)
 {
+    bool whole = false;
+    text.toInt(&whole, 10);
+    if (!whole && text.contains(u'-')) {
+        // The sign typed where the cursor was: the digits around it, negated.
+        const QString digits = QString(text).remove(u'-');
+        bool ok = digits.isEmpty();
+        const int magnitude = ok ? 0 : digits.toInt(&ok, 10);
+        if (ok && magnitude >= 0 && !digits.startsWith(u'+'))
+            return limitValueText(magnitude == 0 ? QStringLiteral("-0") : u'-' + digits);
+    }
     const int v = valueOf(text);
     if (v > 90)
         return QStringLiteral("90");
     if (v < -90)
         return QStringLiteral("-90");
     if (v == 0)
-        return QStringLiteral("0");
+        return text.startsWith(u'-') ? QStringLiteral("-") : QStringLiteral("0");
     return text;
+}
+
+QString finishedValueText(const QString &text)
+{
+    return text == QLatin1String("-") ? QStringLiteral("0") : text;
 }
 
 QString stepValue(const QString &text, bool up, int step)

@@ -27,9 +27,15 @@ QStringList readableConditions(const Condition &first, const Condition &second);
 // A strategy's code: the first character of its name, "N" when none is chosen.
 QString strategyCode(const QString &name, bool chosen);
 
-// The team tactics' value-field rule: above 90 becomes "90", below -90 "-90",
-// anything that reads as 0 (not a number included) "0"; other text stays.
+// The team tactics' value-field rule, applied as the manager types: above 90
+// becomes "90", below -90 "-90", anything that reads as 0 (not a number
+// included) "0"; other text stays. A minus sign typed anywhere makes the value
+// negative: "5-" becomes "-5", and a minus sign before any digit stays "-"
+// for the digits to follow.
 QString limitValueText(const QString &text);
+
+// A value field's text once the manager has left it: a lone "-" is 0.
+QString finishedValueText(const QString &text);
 
 // An arrow step on a value field's text, limited to -90..90.
 QString stepValue(const QString &text, bool up, int step);

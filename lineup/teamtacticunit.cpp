@@ -8,6 +8,7 @@
 #include "widgets/wincolour.h"
 
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +21,7 @@ namespace {
 
 lineup::Condition conditionOf(const QComboBox *event, const QComboBox *op, const QLineEdit *value)
 {
-    return {chosenText(event), chosenText(op), value->text()};
+    return {chosenText(event), chosenText(op), lineup::finishedValueText(value->text())};
 }
 
 } // namespace
@@ -90,16 +91,26 @@ TTeamTacticForm::TTeamTacticForm(const QStringList &tactics, const QString &star
         connect(b, &QComboBox::currentIndexChanged, this, [this] { OnTacticChange(); });
     connect(CTacVal1, &QLineEdit::textChanged, this, [this] { valueChanged(CTacVal1); });
     connect(CTacVal2, &QLineEdit::textChanged, this, [this] { valueChanged(CTacVal2); });
-    connect(UpDown1, &UpDownArrows::stepped, this,
-            [this](bool up) { stepValueField(CTacVal1, CEventBox, up, TimeCheck->isChecked()); });
-    connect(UpDown2, &UpDownArrows::stepped, this,
-            [this](bool up) { stepValueField(CTacVal2, CEventBox2, up, TimeCheck->isChecked()); });
+    auto stepper = [this](QLineEdit *value, QComboBox *event) {
+        return [this, value, event](bool up) { stepValueField(value, event, up, TimeCheck->isChecked()); };
+    };
+    connect(UpDown1, &UpDownArrows::stepped, this, stepper(CTacVal1, CEventBox));
+    connect(UpDown2, &UpDownArrows::stepped, this, stepper(CTacVal2, CEventBox2));
     connect(TTUpDown, &UpDownArrows::stepped, this, [this](bool up) { TTUpDownClick(up); });
     connect(AddTacButton1, &QPushButton::clicked, this, [this] { runGuarded([this] { AddTacButton1Click(); }); });
     connect(ResetTacButton, &QPushButton::clicked, this, [this] { ResetTacButtonClick(); });
     connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, [this] { TeamTacListBox1DblClick(); });
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    for (QLineEdit *value : {CTacVal1, CTacVal2})
+        connect(value, &QLineEdit::editingFinished, this,
+                [value] { value->setText(lineup::finishedValueText(value->text())); });
+    deleteKeyRuns(TeamTacListBox1, [this] { TeamTacListBox1DblClick(); });
+    // The arrow keys do what the arrows beside the controls do.
+    upDownKeysRun(CTacVal1, stepper(CTacVal1, CEventBox));
+    upDownKeysRun(CTacVal2, stepper(CTacVal2, CEventBox2));
+    upDownKeysRun(TeamTacListBox1, [this](bool up) { TTUpDownClick(up); }, Qt::ControlModifier);
+    onlyDefaultButton(this, nullptr); // Enter adds, resets and saves nothing
     FormCreate(tactics, startStrategy, timeSteps, colour);
 }
 

@@ -110,3 +110,8 @@ void ViewerSheet::arrange(int pageHeight, int listWidth, int pitchLeft, int pitc
     }
     pitchPanel->setGeometry(pitchLeft, pitchPanel->y(), pitchWidth, pitchPanel->height());
 }
+
+QList<QWidget *> ViewerSheet::tabStops() const
+{
+    return {TeamInfListBox, StartersListBox, SubsListBox};
+}

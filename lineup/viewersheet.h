@@ -17,6 +17,8 @@ public:
     void showLineup(const QStringList &lines, const QString &homeBonusShown);
     // Arrangement: pageHeight 0 for the smallest window.
     void arrange(int pageHeight, int listWidth, int pitchLeft, int pitchWidth);
+    // The controls Tab reaches, in the order they stand on the screen.
+    QList<QWidget *> tabStops() const;
 
 private:
     QListWidget *TeamInfListBox, *StartersListBox, *SubsListBox;

@@ -6,6 +6,7 @@
 #include "orders/enterbidunit.h"
 #include "orders/zipsheet.h"
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 #include "widgets/stringgrid.h"
 #include "widgets/wincolour.h"
 
@@ -55,6 +56,9 @@ BidsSheet::BidsSheet(const lineup::LineupDocument &document, ZipSheet &zipSheet,
     BidsHelpBtn = addButton(QStringLiteral("?"), this, "BidsHelpBtn", 240, 196, 25, 25);
     connect(AuctionStringGrid, &GridView::mouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
         runGuarded([&] { AuctionStringGridMouseUp(x, y); });
+    });
+    addCellKeys(AuctionStringGrid, [this](const QModelIndex &, QPoint at) {
+        runGuarded([&] { AuctionStringGridMouseUp(at.x(), at.y()); });
     });
     connect(SaveBidsBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { SaveBidsBtnClick(); }); });
     connect(BidsHelpBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { AuctionBidsHowBtnClick(); }); });
@@ -137,4 +141,9 @@ void BidsSheet::AuctionBidsHowBtnClick()
                                " and enter the Lot, amount and player name information. When you have finished\n"
                                " press the Save button to save them."),
                 Prompts::Ok);
+}
+
+QList<QWidget *> BidsSheet::tabStops() const
+{
+    return {AuctionStringGrid, AutoSortCheckBox, SaveBidsBtn, BidsHelpBtn};
 }

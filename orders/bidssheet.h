@@ -22,6 +22,8 @@ public:
     void SaveBidsBtnClick();
     void AuctionBidsHowBtnClick();
     void setColour(const QColor &colour);
+    // The controls Tab reaches, in the order they stand on the screen.
+    QList<QWidget *> tabStops() const;
 
 private:
     const lineup::LineupDocument &doc;

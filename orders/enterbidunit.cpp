@@ -2,6 +2,7 @@
 #include "app/prompts.h"
 #include "orders/bids.h"
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +32,7 @@ TEnterBidForm::TEnterBidForm(const QString &currentPrice, QWidget *parent) : QDi
     connect(OKBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { OKBtnClick(); }); });
     connect(BidAllBtn, &QPushButton::clicked, this, [this] { BidAllBtnClick(); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    onlyDefaultButton(this, OKBtn);
 }
 
 void TEnterBidForm::OKBtnClick(bool closeAfterMessage)
@@ -85,4 +87,5 @@ TBidNameDlg::TBidNameDlg(const QString &suggestion, QWidget *parent) : QDialog(p
     connect(ClearBtn, &QPushButton::clicked, PlayNameEdit, &QLineEdit::clear);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    onlyDefaultButton(this, OKBtn);
 }

@@ -56,3 +56,8 @@ void PressSheet::PressHowBtnClick()
               QStringLiteral("First enter your press by typing in the text box and then press the Save button "
                              "to save it."));
 }
+
+QList<QWidget *> PressSheet::tabStops() const
+{
+    return {PressMemo, SavePressBtn, PressHelpBtn};
+}

@@ -14,6 +14,8 @@ public:
     void SavePressBtnClick();
     void PressHowBtnClick();
     void setColour(const QColor &colour);
+    // The controls Tab reaches, in the order they stand on the screen.
+    QList<QWidget *> tabStops() const;
 
 private:
     ZipSheet &zip;

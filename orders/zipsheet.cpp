@@ -5,6 +5,7 @@
 #include "lineup/lineupdocument.h"
 #include "orders/bids.h"
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 #include "widgets/wincolour.h"
 
 #include <QFileInfo>
@@ -25,6 +26,7 @@ ZipSheet::ZipSheet(const lineup::LineupDocument &document, const SharedState &st
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { AddZipListBtnClick(); }); });
     connect(ZipBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { ZipBtnClick(); }); });
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { runGuarded([this] { ZipListBoxDblClick(); }); });
+    deleteKeyRuns(ZipListBox, [this] { runGuarded([this] { ZipListBoxDblClick(); }); });
 }
 
 void ZipSheet::setColour(const QColor &colour)
@@ -127,4 +129,9 @@ void ZipSheet::ZipBtnClick()
     showPlain(QStringLiteral("Orders Saved"), QFileInfo(path).fileName() + QStringLiteral(" has been created")
                                                   + QStringLiteral("\n\nIt holds: ") + entries.join(QStringLiteral(", ")));
     ZipListBox->clear();
+}
+
+QList<QWidget *> ZipSheet::tabStops() const
+{
+    return {ZipListBox, AddZipListBtn, ZipBtn};
 }

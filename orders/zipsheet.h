@@ -34,6 +34,8 @@ public:
     bool saveOrderFile(const QString &path, const QByteArray &bytes, const QString &savedCaption,
                        const QString &replacedSuffix, const QString &notSaved);
     void setColour(const QColor &colour);
+    // The controls Tab reaches, in the order they stand on the screen.
+    QList<QWidget *> tabStops() const;
 
 private:
     const lineup::LineupDocument &doc;

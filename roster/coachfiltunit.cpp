@@ -2,6 +2,7 @@
 #include "app/inistore.h"
 #include "app/prompts.h"
 #include "roster/rosterfile.h"
+#include "widgets/keyguard.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,7 @@ TCoachFiltForm::TCoachFiltForm(IniStore &store, QWidget *parent) : QDialog(paren
     CancelButton->setGeometry(160, 170, 80, 25);
     connect(DoneButton, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneButtonClick(); }); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject); // also Esc
+    onlyDefaultButton(this, DoneButton);
     FormCreate();
 }
 
@@ -46,20 +48,29 @@ void TCoachFiltForm::FormCreate()
 
 void TCoachFiltForm::DoneButtonClick()
 {
-    // Done closes the dialog in every case, a refused entry or write included.
+    bool skillOk = false, ageOk = false;
+    const int skill = MinSLBox->text().trimmed().toInt(&skillOk);
+    const int age = MaxAgeBox->text().trimmed().toInt(&ageOk);
+    // A refused entry keeps the dialog open with the field selected, to be
+    // corrected in place.
+    QLineEdit *refused = nullptr;
+    if (!skillOk || skill < 1 || skill > 99) {
+        showPlain(QString(), QStringLiteral("Enter a Skill Level between 1 - 99"));
+        refused = MinSLBox;
+    } else if (!ageOk || age < 1 || age > 10) {
+        showPlain(QString(), QStringLiteral("Enter an Age between 1 - 10"));
+        refused = MaxAgeBox;
+    }
+    if (refused) {
+        refused->setFocus();
+        refused->selectAll();
+        return;
+    }
+    // A failed write is reported after the dialog has closed.
     struct Close {
         QDialog *dialog;
         ~Close() { dialog->accept(); }
     } close{this};
-    bool skillOk = false, ageOk = false;
-    const int skill = MinSLBox->text().trimmed().toInt(&skillOk);
-    const int age = MaxAgeBox->text().trimmed().toInt(&ageOk);
-    if (!skillOk || skill < 1 || skill > 99)
-        showPlain(QString(), QStringLiteral("Enter a Skill Level between 1 - 99"));
-    else if (!ageOk || age < 1 || age > 10)
-        showPlain(QString(), QStringLiteral("Enter an Age between 1 - 10"));
-    else {
-        settings.writeInteger("CoachFilt", "MinSkill", skill);
-        settings.writeInteger("CoachFilt", "MaxAge", age);
-    }
+    settings.writeInteger("CoachFilt", "MinSkill", skill);
+    settings.writeInteger("CoachFilt", "MaxAge", age);
 }

@@ -69,12 +69,18 @@ QString litLamps(const Lights &l)
 
 const QString FiveSubs = " MF:S1 DF:S2 FW:S3 GK:S4 WG:S5";
 
+// A menu entry's text as the manager reads it, without the access-letter mark.
+QString shown(const QAction *a)
+{
+    return QString(a->text()).remove(u'&');
+}
+
 QAction *styleEntry(TPelMainForm &w, const QString &position, const QString &style)
 {
     for (QAction *a : ctl<QMenu>(w, "PlayPopup")->actions())
-        if (a->menu() && a->text() == position)
+        if (a->menu() && shown(a) == position)
             for (QAction *e : a->menu()->actions())
-                if (e->text() == style)
+                if (shown(e) == style)
                     return e;
     return nullptr;
 }
@@ -82,7 +88,7 @@ QAction *styleEntry(TPelMainForm &w, const QString &position, const QString &sty
 QAction *subEntry(TPelMainForm &w, const QString &text)
 {
     for (QAction *a : ctl<QMenu>(w, "SubPopup")->actions())
-        if (a->text() == text)
+        if (shown(a) == text)
             return a;
     return nullptr;
 }

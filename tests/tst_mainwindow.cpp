@@ -180,7 +180,7 @@ private slots:
         QTest::newRow("coach filter") << "MenuCoachFilt" << "Coaching Filter" << "";
         QTest::newRow("admin") << "AdminTasks" << "Admin Tasks" << "";
         QTest::newRow("directory") << "MenuSelectDirectory" << "User Directory" << "";
-        QTest::newRow("contents") << "HelpContents" << "&Contents" << "";
+        QTest::newRow("contents") << "HelpContents" << "&Contents" << "F1";
         QTest::newRow("about") << "About1" << "&About..." << "";
     }
     void menus()
@@ -282,6 +282,8 @@ private slots:
 
         bool went = false;
         if (command == "Exit" || command == "close box") {
+            if (answer == Prompts::Save)
+                fx.prompts.answers.enqueue(Prompts::Ok); // the report of the save
             fx.prompts.answers.enqueue(Prompts::Yes); // orders not zipped: exit anyway
             command == "Exit" ? ctl<QAction>(w, "ExitMenu")->trigger() : (void)w.close();
             went = !w.isVisible();

@@ -96,27 +96,37 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("95") << "95" << "90";
-        QTest::newRow("-95") << "-95" << "-90";
-        QTest::newRow("empty") << "" << "0";
-        QTest::newRow("minus") << "-" << "0";
-        QTest::newRow("abc") << "abc" << "0";
-        QTest::newRow("+5") << "+5" << "+5";
-        QTest::newRow("05") << "05" << "05";
-        QTest::newRow("-90") << "-90" << "-90";
+        QTest::addColumn<QString>("left"); // once the field is left
+        QTest::newRow("95") << "95" << "90" << "90";
+        QTest::newRow("-95") << "-95" << "-90" << "-90";
+        QTest::newRow("empty") << "" << "0" << "0";
+        QTest::newRow("minus waits for digits") << "-" << "-" << "0";
+        QTest::newRow("minus after 0") << "0-" << "-" << "0";
+        QTest::newRow("minus after 5") << "5-" << "-5" << "-5";
+        QTest::newRow("-0") << "-0" << "-" << "0";
+        QTest::newRow("abc") << "abc" << "0" << "0";
+        QTest::newRow("+5") << "+5" << "+5" << "+5";
+        QTest::newRow("05") << "05" << "05" << "05";
+        QTest::newRow("-90") << "-90" << "-90" << "-90";
     }
     void valueRule()
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(QString, left);
         QCOMPARE(lineup::limitValueText(typed), shown);
         Fixture fx(Strategies);
         fx.start();
         fx.openRoster("TST.ros", exampleRoster());
         teamTactics(fx, [&](TTeamTacticForm *f) {
+            pick(f->CEventBox, "G");
+            pick(f->ConditBox1, ">");
             f->CTacVal1->setText(typed);
             QCOMPARE(f->CTacVal1->text(), shown);
             QCOMPARE(f->CTacVal1->maxLength(), 4);
+            QCOMPARE(f->TheNewTactic, "G,>," + lineup::finishedValueText(shown) + ",,,"); // never a lone "-"
+            emit f->CTacVal1->editingFinished();
+            QCOMPARE(f->CTacVal1->text(), left);
         });
     }
 

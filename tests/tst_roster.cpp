@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -311,10 +312,22 @@ private slots:
             QCOMPARE(f->windowTitle(), QString("Coaching Filter"));
             QCOMPARE(f->MinSLBox->text(), QString("1"));
             QCOMPARE(f->MaxAgeBox->text(), QString("9"));
+            f->show();
             f->MinSLBox->setText(skill);
             f->MaxAgeBox->setText(age);
+            QSignalSpy closed(f, &QDialog::finished);
             f->DoneButton->click();
-            QCOMPARE(f->result(), int(QDialog::Accepted)); // closes in every case
+            if (message.isEmpty()) {
+                QCOMPARE(closed.count(), 1);
+                QCOMPARE(f->result(), int(QDialog::Accepted));
+                return;
+            }
+            // A refused entry keeps the dialog open, the field selected to be corrected.
+            QCOMPARE(closed.count(), 0);
+            QLineEdit *refused = message.contains("Skill") ? f->MinSLBox : f->MaxAgeBox;
+            QCOMPARE(f->focusWidget(), refused);
+            QCOMPARE(refused->selectedText(), refused->text());
+            f->CancelButton->click();
         });
         ctl<QAction>(w, "MenuCoachFilt")->trigger();
         QCOMPARE(fx.prompts.texts(), message.isEmpty() ? QStringList() : QStringList{message});

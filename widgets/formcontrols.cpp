@@ -1,4 +1,5 @@
 #include "widgets/formcontrols.h"
+#include "widgets/keyguard.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -57,6 +58,7 @@ void nameControl(QObject *control, const char *name)
 QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, int width)
 {
     auto *box = new QComboBox(parent);
+    pickOnly(box);
     box->addItems(items);
     box->setCurrentIndex(-1);
     box->setGeometry(x, y, width, 22);

@@ -15,7 +15,8 @@ QLabel *addLabel(const QString &text, QWidget *parent, int x, int y);
 QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int h = -1);
 // A sheet's title at its top left, bold and large.
 QLabel *addTitle(const QString &text, QWidget *sheet);
-// A drop-down list the user picks from, without a selection.
+// A drop-down list the user picks from, without a selection; only an
+// explicit pick chooses an entry.
 QComboBox *addPickList(QWidget *parent, const QStringList &items, int x, int y, int width);
 // A named list box at a place.
 QListWidget *addListBox(QWidget *parent, const char *name, int x, int y, int w, int h);

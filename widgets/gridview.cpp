@@ -1,8 +1,8 @@
 #include "widgets/gridview.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 GridView::GridView(QWidget *parent) : QTableView(parent)
 {
@@ -117,18 +117,50 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
     emit mouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }
 
-void GridView::keyPressEvent(QKeyEvent *event)
+int GridView::fixedRows() const
 {
-    // Arrow keys move the selection within the player cells only.
-    int col = selCol, row = selRow;
-    switch (event->key()) {
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Left: --col; break;
-    case Qt::Key_Right: ++col; break;
-    default: QTableView::keyPressEvent(event); return;
+    const int lastCol = model() ? model()->columnCount() - 1 : 0;
+    int r = 0;
+    while (r < rows() && isFixed(lastCol, r))
+        ++r;
+    return r;
+}
+
+int GridView::fixedColumns() const
+{
+    const int columns = model() ? model()->columnCount() : 0;
+    int c = 0;
+    while (c < columns && isFixed(c, rows() - 1))
+        ++c;
+    return c;
+}
+
+QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Every move of the keyboard ends on a player cell.
+    const QModelIndex to = QTableView::moveCursor(action, modifiers);
+    if (!to.isValid() || !isFixed(to.column(), to.row()))
+        return to;
+    const int row = std::max(to.row(), fixedRows()), col = std::max(to.column(), fixedColumns());
+    if (isFixed(col, row))
+        return currentIndex();
+    return model()->index(row, col);
+}
+
+void GridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && !isFixed(current.column(), current.row())) {
+        selCol = current.column();
+        selRow = current.row();
     }
-    if (row >= 0 && col >= 0 && row < rows() && col < model()->columnCount())
-        selectCell(col, row);
-    scrollTo(model()->index(selRow, selCol));
+}
+
+QItemSelectionModel::SelectionFlags GridView::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    // The current cell stays the highlighted one: Ctrl never takes it away.
+    const QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+    if (flags.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::ClearAndSelect;
+    return flags;
 }

@@ -3,8 +3,8 @@
 
 // A grid of text cells over a model, with fixed header cells (those the
 // model does not make selectable), addressed by column and row. The user
-// selects a player cell by a left click; a click on a fixed cell or with
-// another button keeps the earlier selection.
+// selects a player cell by a left click or with the keyboard; a click on a
+// fixed cell or with another button keeps the earlier selection.
 class GridView : public QTableView {
     Q_OBJECT
 public:
@@ -17,7 +17,9 @@ public:
 
     void setDefaultRowHeight(int height);
 
-    // The selected cell: the last player cell selected by a left click.
+    // The selected cell: the last player cell made current, by a left click,
+    // the keyboard or the program. It is the highlighted cell and the one the
+    // commands act on; fixed cells never become current.
     int selectedCol() const { return selCol; }
     int selectedRow() const { return selRow; }
     void selectCell(int col, int row);
@@ -30,6 +32,8 @@ public:
     // pointer's place in the grid.
     QPoint popupPoint(int x, int y) const;
 
+    void keyboardSearch(const QString &) override {} // typed letters move nothing
+
 signals:
     // Released mouse button with the pointer in the client area.
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -38,10 +42,15 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
 
 private:
     bool isFixed(int col, int row) const;
+    int fixedRows() const; // the header rows above the player cells
+    int fixedColumns() const; // the fixed columns left of them
     void keepSelection();
     int selCol = -1;
     int selRow = 1;

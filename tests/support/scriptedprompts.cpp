@@ -12,11 +12,13 @@ ScriptedPrompts::~ScriptedPrompts()
     Prompts::install(nullptr);
 }
 
-int ScriptedPrompts::message(Kind kind, const QString &caption, const QString &text, int buttons)
+int ScriptedPrompts::message(Kind kind, const QString &caption, const QString &text, int buttons, int defaultButton)
 {
-    boxes.append({kind, caption, text, buttons});
+    boxes.append({kind, caption, text, buttons, defaultButton});
     if (!answers.isEmpty())
         return answers.dequeue();
+    if (defaultButton)
+        return defaultButton;
     for (Button b : {Ok, Yes, Cancel, Abort})
         if (buttons & b)
             return b;

@@ -15,6 +15,7 @@ public:
         QString caption;
         QString text;
         int buttons;
+        int defaultButton; // the button Enter presses; 0: the box's own choice
     };
     struct Chooser {
         QString title;
@@ -27,7 +28,9 @@ public:
 
     QList<Box> boxes;
     QList<Chooser> choosers;
-    QQueue<int> answers;          // message boxes; empty: the first of Ok, Yes, Cancel, Abort
+    // Message boxes; empty: the default button (Enter), else the first of Ok,
+    // Yes, Cancel, Abort.
+    QQueue<int> answers;
     QQueue<QString> files;        // open-file chooser; empty text: cancelled
     QQueue<std::optional<QColor>> colours;
     QQueue<QString> directories;
@@ -36,7 +39,7 @@ public:
     QQueue<std::function<void(QDialog *)>> dialogs;
     int dialogsRun = 0;
 
-    int message(Kind kind, const QString &caption, const QString &text, int buttons) override;
+    int message(Kind kind, const QString &caption, const QString &text, int buttons, int defaultButton) override;
     QString openFile(QWidget *parent, const QString &title, const QString &filters, const QString &folder) override;
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
     QString chooseDirectory(QWidget *parent, const QString &folder) override;
