@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/inistore.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
@@ -23,6 +24,11 @@ public:
 
 int main(int argc, char *argv[])
 {
+    if (const auto options = commandline::parse(commandline::argumentsOf(argc, argv));
+        options.mode != commandline::Mode::Window) {
+        QCoreApplication app(argc, argv);
+        return commandline::run(options, settingsPathFor(QCoreApplication::applicationFilePath()));
+    }
     PellmoreApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmore"));
 

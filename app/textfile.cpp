@@ -90,7 +90,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw PelError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // commit() does not report a failure of its own final flush: flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw PelError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
 }
 

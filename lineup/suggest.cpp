@@ -101,14 +101,6 @@ const Rule Rules[] = {
                     "which must be above 0, unless the starting strategy is L or E"},
 };
 
-QString ruleOf(Lamp Lights::*light)
-{
-    for (const Rule &r : Rules)
-        if (r.light == light)
-            return QString::fromLatin1(r.text);
-    return QString();
-}
-
 // The count light of each position; wingers have none.
 Lamp Lights::*const CountLight[Lines] = {&Lights::gk, &Lights::sw, &Lights::df, &Lights::mf, nullptr, &Lights::fw};
 
@@ -288,8 +280,11 @@ private:
         const int left = want - placed;
         if (qsizetype(cands.size() - i) < left)
             return NoBound;
-        const qint64 completed =
-            completion[(i / every) * countVectorTable().counts.size() + countVectorTable().index[vector]];
+        const CountVectorTable &t = countVectorTable();
+        const int k = t.index[vector];
+        if (k < 0)
+            return NoBound;
+        const qint64 completed = completion[(i / every) * t.counts.size() + k];
         if (completed == NoBound)
             return NoBound;
 
@@ -501,7 +496,7 @@ CandidateSets candidatesOf(const SuggestInput &in, const std::vector<int> &pool,
 // Which 2:1 rule no line-up of the candidates can keep.
 QString twoToOneProblem(const std::vector<Candidate> &cands, const Totals &marked, int newStarters, bool fw21)
 {
-    const QString mf = ruleOf(&Lights::mf21), fw = ruleOf(&Lights::fw21);
+    const QString mf = lightRule(&Lights::mf21), fw = lightRule(&Lights::fw21);
     if (!fw21)
         return mf;
     auto feasible = [&](Which which) {
@@ -548,6 +543,14 @@ QString formationText(const Totals &totals)
     return parts.join(QStringLiteral(", "));
 }
 
+QString lightRule(Lamp Lights::*light)
+{
+    for (const Rule &r : Rules)
+        if (r.light == light)
+            return QString::fromLatin1(r.text);
+    return QString();
+}
+
 QStringList unlitRules(const Lights &lights)
 {
     QStringList out;
@@ -575,7 +578,7 @@ Suggestion suggestLineup(const SuggestInput &in)
                 row = {defaultSubPosition(pl.pos), QStringLiteral("n"), pl.subs};
             if (row.play.isEmpty())
                 continue; // counted nowhere, holds nothing
-            const QString rule = ruleOf(&Lights::subs);
+            const QString rule = lightRule(&Lights::subs);
             if (slot < 0)
                 return failed(rule + QStringLiteral("; %1 is marked \"%2\"").arg(pl.name, pl.subs));
             if (held[slot])
@@ -584,7 +587,7 @@ Suggestion suggestLineup(const SuggestInput &in)
         } else if (!pl.play.isEmpty()) {
             const qsizetype a = assignedCodes().indexOf(pl.play);
             if (a < 0)
-                return failed(ruleOf(&Lights::starting11)
+                return failed(lightRule(&Lights::starting11)
                               + QStringLiteral("; %1 is marked \"%2\", which is not a line-up position")
                                     .arg(pl.name, pl.play));
             ++marked.count[a];
@@ -596,19 +599,19 @@ Suggestion suggestLineup(const SuggestInput &in)
     }
 
     if (marked.starters > Eleven)
-        return failed(ruleOf(&Lights::starting11)
+        return failed(lightRule(&Lights::starting11)
                       + QStringLiteral("; %1 players are marked as starters").arg(marked.starters));
     const int newStarters = Eleven - marked.starters;
     int needed = 0;
     for (int p = 0; p < Lines; ++p) {
         if (CountLight[p] && marked.count[p] > MaxCount[p])
-            return failed(ruleOf(CountLight[p]) + QStringLiteral("; %1 are marked").arg(marked.count[p]));
+            return failed(lightRule(CountLight[p]) + QStringLiteral("; %1 are marked").arg(marked.count[p]));
         needed += std::max(0, MinCount[p] - marked.count[p]);
     }
     if (needed > newStarters) {
         for (int p = 0; p < Lines; ++p)
             if (marked.count[p] < MinCount[p])
-                return failed(ruleOf(CountLight[p]) + QStringLiteral("; the marked starters leave too few places"));
+                return failed(lightRule(CountLight[p]) + QStringLiteral("; the marked starters leave too few places"));
     }
     const int freeSlots = int(std::count(held.begin(), held.end(), false));
     if (qsizetype(pool.size()) < newStarters + freeSlots)

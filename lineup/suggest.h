@@ -72,7 +72,10 @@ Suggestion suggestLineup(const SuggestInput &input);
 // "1 GK, 0 SW, 4 DF, 4 MF, 0 WG, 2 FW": the starters per position.
 QString formationText(const Totals &totals);
 
-// The rule of each light that is off, in words, in the panel's order.
+// A light's rule in words ("GK: exactly one goalkeeper must start").
+QString lightRule(Lamp Lights::*light);
+
+// The rule of each light that is off, in the panel's order.
 QStringList unlitRules(const Lights &lights);
 
 } // namespace lineup
