@@ -622,22 +622,22 @@ Suggestion suggestLineup(const SuggestInput &in)
     const bool fw21 = in.strategy != QLatin1String("L") && in.strategy != QLatin1String("E");
     const CandidateSets sets = candidatesOf(in, pool, newStarters);
     const std::vector<Candidate> *cands = &sets.firstK;
-    Search unbound(sets.firstK, marked, newStarters, {true, fw21});
-    const qint64 highest = unbound.rootBound();
-    const Search *search = &unbound;
-    std::optional<Search> binding;
-    if (highest == NoBound || !unbound.run(highest, false)) {
+    Search amongFirstK(sets.firstK, marked, newStarters, {true, fw21});
+    const qint64 highest = amongFirstK.rootBound();
+    const Search *search = &amongFirstK;
+    std::optional<Search> amongAll;
+    if (highest == NoBound || !amongFirstK.run(highest, false)) {
         cands = &sets.full;
-        binding.emplace(sets.full, marked, newStarters, Which{true, fw21});
-        search = &*binding;
-        qint64 top = binding->rootBound();
+        amongAll.emplace(sets.full, marked, newStarters, Which{true, fw21});
+        search = &*amongAll;
+        qint64 top = amongAll->rootBound();
         if (highest != NoBound)
             top = std::min(top, highest - 1);
-        const qint64 lowest = binding->lowestSum();
+        const qint64 lowest = amongAll->lowestSum();
         bool found = false;
         for (qint64 step = 0; top != NoBound && !found; step = step ? 2 * step : 1) {
             const qint64 floor = std::max(top - step, lowest);
-            found = binding->run(floor, false);
+            found = amongAll->run(floor, false);
             if (floor == lowest)
                 break;
         }

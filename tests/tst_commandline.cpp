@@ -190,10 +190,10 @@ void TestCommandLine::commands_data()
                                       "(N, S, O, L, B, P)\n")
         << Files{{"TST3.txt", QByteArray()}};
     QTest::newRow("suggest, too few players")
-        << Settings << Files{{"TST.ros", QByteArray(Roster).replace("Youth,1,15,MF,1\r\n", "")}}
+        << Settings << Files{{"TST.ros", QByteArray(Roster).replace("Youth,1,15,MF,1\r\n", "")}, {"TST3.txt", "old\r\n"}}
         << QStringList{"--suggest", "TST.ros", "--exclude", "Target", "--output", "TST3.txt"} << 1 << QByteArray()
         << QByteArray("pellmore: no line-up keeps every rule: fewer than 16 available players\n")
-        << Files{{"TST3.txt", QByteArray()}};
+        << Files{{"TST3.txt", "old\r\n"}};
     QTest::newRow("suggest, an unknown player")
         << Settings << roster << QStringList{"--suggest", "TST.ros", "--exclude", "Nobody"} << 2 << QByteArray()
         << QByteArray("pellmore: --exclude Nobody: TST.ros has no player of that name\n") << Files();
