@@ -36,6 +36,12 @@ void TPelMainForm::buildMenus()
     entry(file, "SaveLineupMenu", "&Save Lineup", &TPelMainForm::SaveLineupMenuClick, QKeySequence("Ctrl+S"));
     entry(file, "SaveView1", "Save && &View", &TPelMainForm::SaveView1Click, QKeySequence("Ctrl+E"));
     entry(file, "NewLineupMenu", "&New Lineup", &TPelMainForm::NewLineupMenuClick, QKeySequence("Ctrl+N"));
+    QAction *suggest = entry(file, "SuggestLineupMenu", "Su&ggest Lineup", &TPelMainForm::SuggestLineupMenuClick,
+                             QKeySequence("Ctrl+G"));
+    // Enabled while a roster is open.
+    auto followRoster = [this, suggest] { suggest->setEnabled(doc->hasRoster()); };
+    connect(doc, &lineup::LineupDocument::rosterReset, suggest, followRoster);
+    followRoster();
     file->addSeparator();
     entry(file, "ExitMenu", "E&xit", &TPelMainForm::ExitMenuClick, QKeySequence("Ctrl+X"));
 

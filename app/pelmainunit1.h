@@ -64,6 +64,7 @@ public:
     void MenuCoachFiltClick();
     // The line-up file, New Lineup and the viewer.
     void NewLineupMenuClick();
+    void SuggestLineupMenuClick();
     void SaveLineupMenuClick();
     void SaveView1Click();
     void OpenLineupMenuClick();

@@ -210,7 +210,7 @@ private slots:
         for (QAction *a : w.menuBar()->actions().first()->menu()->actions())
             file.append(a->isSeparator() ? "-" : a->text());
         QCOMPARE(file, QStringList({"&Open Roster", "Open &Lineup", "-", "&Save Lineup", "Save && &View",
-                                    "&New Lineup", "-", "E&xit"}));
+                                    "&New Lineup", "Su&ggest Lineup", "-", "E&xit"}));
         QCOMPARE(ctl<QWidget>(w, "ToolBar1")->geometry(), QRect(-100, 0, 105, 26));
         QCOMPARE(ctl<QToolButton>(w, "OpenToolbarBtn")->toolTip(), QString("Open Roster File"));
         QCOMPARE(ctl<QToolButton>(w, "HelpToolbarBtn")->toolTip(), QString("Help on PELM"));
