@@ -3,7 +3,7 @@
 #   make test  the same set-up, then the whole test suite headless
 
 PACKAGES := build-essential cmake make pkg-config qt6-base-dev libzip-dev \
-            xvfb xauth imagemagick
+            xvfb xauth imagemagick xdotool fonts-liberation
 
 .PHONY: run test build deps
 

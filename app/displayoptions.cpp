@@ -6,6 +6,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -44,9 +49,25 @@ void TPelMainForm::MenuAutoIncrClick()
 void TPelMainForm::ApplyColour(int colourValue)
 {
     windowColour = fromWinColour(colourValue, QApplication::palette());
+    // The window and what follows its colour by itself: the panels, the
+    // sheets, the group boxes and their labels, with text readable on it.
     setBackground(this, windowColour);
+    keepSystemColours(menuBar());
+    // The boxes and lists of "Lineup Options" and the totals grid take
+    // their parent's colour, as field and as text background.
+    for (QWidget *c : LUOptionsGroupBox->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QComboBox *>(c) || qobject_cast<QListWidget *>(c))
+            setFieldColour(c, windowColour);
+    setFieldColour(LineupTotGrid, windowColour);
+    LineupTotGrid->setCellColour(windowColour, readableTextColour(windowColour));
     for (StringGrid *g : {RosterStringGrid, LineupTotGrid, AuctionStringGrid})
         g->setFixedColour(windowColour);
     for (QPushButton *b : {ChooseOppButton, MatchTacBtn, SaveBidsBtn, SavePressBtn, AddZipListBtn, ZipBtn})
         setButtonColour(b, windowColour);
+    // The team's labels keep their red and blue, in a shade that reads.
+    for (auto [l, hue] : {std::pair{TeamNameLabel, QColor(Qt::red)}, std::pair{AbbLabel, QColor(Qt::blue)}}) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, readableShade(hue, windowColour));
+        l->setPalette(pal);
+    }
 }

@@ -2,6 +2,7 @@
 // size, and its rounded outline.
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
+#include "widgets/formcontrols.h"
 #include "widgets/shape.h"
 #include "widgets/stringgrid.h"
 
@@ -33,6 +34,10 @@ void TPelMainForm::showEvent(QShowEvent *event)
     // The frame is known once the window is shown: keep the outer size.
     if (settings && intendedOuter.isValid() && outerSize() != intendedOuter)
         setOuterSize(intendedOuter);
+    if (!centred) { // once the frame is known: centred at its first showing
+        centred = true;
+        centreOnScreen(this, outerSize());
+    }
 }
 
 QSize TPelMainForm::presetSize(int tag)
@@ -130,7 +135,8 @@ void TPelMainForm::ArrangeControls()
         LUOptionsGroupBox->move(W - 279, LUOptionsGroupBox->y());
         LUTotalsGroupBox->move(W - 279, LUTotalsGroupBox->y());
         infoPanel->resize(275, infoPanel->height());
-        validPanel->move(380, validPanel->y());
+        // Short of 723 pixels the checker panel moves left to stay whole.
+        validPanel->move(std::min(380, W - 346), validPanel->y());
         listWidth = W / 2 - 50;
         pitchWidth = 380;
     } else {
@@ -138,15 +144,21 @@ void TPelMainForm::ArrangeControls()
         MainPageControl->resize(667, MainPageControl->height());
         LUOptionsGroupBox->move(395, LUOptionsGroupBox->y());
         LUTotalsGroupBox->move(395, LUTotalsGroupBox->y());
-        validPanel->move(362, validPanel->y());
+        validPanel->move(std::min(362, W - 346), validPanel->y()); // 334: 362 ran past the edge
         infoPanel->resize(255, infoPanel->height());
         listWidth = 280;
         pitchWidth = 340;
     }
+    // The abbreviation stays at the info panel's right end, the team name
+    // beside it.
+    AbbLabel->move(infoPanel->width() - AbbLabel->width() - 4, AbbLabel->y());
+    TeamNameLabel->resize(AbbLabel->x() - TeamNameLabel->x() - 2, TeamNameLabel->height());
     for (QListWidget *l : {TeamInfListBox, StartersListBox, SubsListBox})
         l->resize(listWidth, l->height());
-    // The pitch panel stays aligned to the right edge of its sheet.
+    // The pitch panel stays aligned to the right edge of its sheet; where
+    // the lists leave it less than its width, it gives up its empty margin.
     const int sheetWidth = MainPageControl->width() - 8;
+    pitchWidth = std::min(pitchWidth, sheetWidth - (TeamInfListBox->x() + listWidth) - 4);
     pitchPanel->setGeometry(sheetWidth - pitchWidth, pitchPanel->y(), pitchWidth, pitchPanel->height());
     ApplyWindowShape();
 }

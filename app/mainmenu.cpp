@@ -156,6 +156,9 @@ void TPelMainForm::buildToolbar(QWidget *body)
     ToolBar1 = new QWidget(body);
     ToolBar1->setObjectName("ToolBar1");
     ToolBar1->setGeometry(-100, 0, 105, 26);
+    // Placed outside the visible part of the window; hidden too, so that no
+    // sliver of it shows at the window's left edge.
+    ToolBar1->hide();
     auto button = [this](const char *name, QStyle::StandardPixmap icon, const QString &hint, int x,
                          void (TPelMainForm::*handler)()) {
         auto *b = new QToolButton(ToolBar1);
@@ -187,7 +190,7 @@ void TPelMainForm::HelpToolbarBtnClick()
 
 void TPelMainForm::About1Click()
 {
-    TAboutBox box(windowColour, this);
+    TAboutBox box(windowColour, settings->readString("Options", "ContactEmail", QString()), this);
     Prompts::current().runDialog(&box);
 }
 

@@ -2,9 +2,13 @@
 #include "app/helpwindow.h"
 #include "app/prompts.h"
 #include "roster/rosterfile.h"
+#include "widgets/fonts.h"
 #include "widgets/formcontrols.h"
 #include "widgets/ledlight.h"
+#include "widgets/nameplate.h"
+#include "widgets/onresize.h"
 #include "widgets/stringgrid.h"
+#include "widgets/verticallabel.h"
 #include "widgets/wincolour.h"
 
 #include <QApplication>
@@ -34,12 +38,26 @@ static void initResources()
 namespace {
 
 constexpr int DesignedWidth = 803;
+
+// The name labels' places on the pitch picture of 300 by 356 pixels.
+struct PitchPlace { const char *name; int x, y; };
+constexpr PitchPlace PitchPlaces[20] = {
+    {"pitchGK", 98, 334},  {"pitchSW", 121, 302}, {"pitchDF1", 21, 283}, {"pitchDF2", 183, 283},
+    {"pitchDF3", 103, 267}, {"pitchDF4", 0, 256},  {"pitchDF5", 191, 248}, {"pitchMF1", 7, 211},
+    {"pitchMF2", 183, 211}, {"pitchMF3", 55, 180}, {"pitchMF4", 159, 180}, {"pitchMF5", 95, 142},
+    {"pitchWG1", 9, 108},  {"pitchWG2", 192, 108}, {"pitchWG3", 7, 157},  {"pitchWG4", 195, 149},
+    {"pitchFW1", 17, 54},  {"pitchFW2", 169, 54}, {"pitchFW3", 81, 76},  {"pitchFW4", 161, 92}};
+constexpr int PitchWidth = 300, PitchHeight = 356;
 constexpr int DesignedHeight = 609;
 const QColor CellColour = fromWinColour(16776176, QPalette());
 
-QLabel *label(const QString &text, QWidget *parent, int x, int y, int w = -1, int h = -1)
+// A label at a place; without a width or height it takes its text's, in
+// the font given.
+QLabel *label(const QString &text, QWidget *parent, int x, int y, int w = -1, int h = -1, const QFont *font = nullptr)
 {
     auto *l = new QLabel(text, parent);
+    if (font)
+        l->setFont(*font);
     l->adjustSize();
     l->setGeometry(x, y, w < 0 ? l->width() : w, h < 0 ? l->height() : h);
     return l;
@@ -72,10 +90,9 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMain
     initResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellmore.png")));
     setWindowTitle(QStringLiteral("Pellmore "));
-    // "MS Sans Serif" 8 point: the nearest font the system has, at 11 pixels.
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    // The dialogs and message boxes share the window's font.
+    QApplication::setFont(programFont());
+    setFont(programFont());
     auto *body = new QWidget(this);
     setCentralWidget(body);
     buildPanels(body);
@@ -86,9 +103,8 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent) : QMain
     buildPopups();
     buildToolbar(body);
     setOuterSize({DesignedWidth, DesignedHeight});
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     FormCreate(settingsPath);
+    centreOnScreen(this, outerSize()); // at the size of the stored preset
 }
 
 TPelMainForm::~TPelMainForm() = default;
@@ -116,6 +132,7 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
     for (int c = 0; c < roster::ColumnCount; ++c) {
         RosterStringGrid->setCell(c, 0, roster::headers().at(c));
         RosterStringGrid->setColumnWidth(c, roster::columnWidth(c));
+        RosterStringGrid->widenToText(c); // "Style" and "Subs" need more than 30 pixels
     }
 
     MenuAutoIncr->setChecked(ini.readBool("Options", "AutoIncr", false));
@@ -163,6 +180,7 @@ void TPelMainForm::FormCreate(const QString &settingsPath)
     for (int c = 0; c < 3; ++c) {
         AuctionStringGrid->setColumnWidth(c, bidWidths[c]);
         AuctionStringGrid->setCell(c, 0, QString::fromLatin1(bidHeaders[c]));
+        AuctionStringGrid->widenToText(c);
     }
 }
 
@@ -185,63 +203,72 @@ void TPelMainForm::buildPanels(QWidget *body)
     infoPanel->setObjectName("infoPanel");
     infoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     infoPanel->setLineWidth(2);
-    TeamNameLabel = label(QString(), infoPanel, 6, 3, 200, 20);
-    QFont big = TeamNameLabel->font();
-    big.setBold(true);
-    big.setPixelSize(16);
-    TeamNameLabel->setFont(big);
-    TeamNameLabel->setStyleSheet("color: red");
-    ManageLabel = label(QString(), infoPanel, 6, 22, 200, 14);
-    AbbLabel = label(QString(), infoPanel, 210, 3, 50, 16);
+    const QFont big = boldFont(16);
+    TeamNameLabel = label(QString(), infoPanel, 6, 2, 196, 20, &big);
+    TeamNameLabel->setObjectName("TeamNameLabel");
+    ManageLabel = label(QString(), infoPanel, 6, 22, 196, 15);
+    ManageLabel->setObjectName("ManageLabel");
+    // At the panel's right end; the arrangement keeps it there.
+    AbbLabel = label(QString(), infoPanel, 216, 3, 46, 17);
+    AbbLabel->setObjectName("AbbLabel");
     AbbLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    AbbLabel->setStyleSheet("color: blue");
 
     validPanel = place(new QFrame(body), 380, 0, 339, 40);
     validPanel->setObjectName("validPanel");
     validPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     validPanel->setLineWidth(2);
-    QFont panelFont = font();
-    panelFont.setPixelSize(10);
-    validPanel->setFont(panelFont);
-    QLabel *title = label(QStringLiteral("Lineup Checker"), validPanel, 2, 4, 100, 14);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont underlined = title->font();
-    underlined.setBold(false);
+    validPanel->setFont(programFont(10));
+    const QFont bold = boldFont(10);
+    QFont underlined = programFont(10);
     underlined.setUnderline(true);
-    label(QStringLiteral("2:1 rule:"), validPanel, 111, 4)->setFont(underlined);
-    label(QStringLiteral("Squad:"), validPanel, 6, 20)->setFont(underlined);
-    auto led = [this](const char *name, const QString &text, int lx, int ly, int x, int y, QColor on) {
-        label(text, validPanel, lx, ly);
+    QLabel *title = label(QStringLiteral("Lineup Checker"), validPanel, 2, 4, 100, 14, &bold);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label(QStringLiteral("2:1 rule:"), validPanel, 111, 4, -1, -1, &underlined);
+    label(QStringLiteral("Squad:"), validPanel, 6, 20, -1, -1, &underlined);
+    auto led = [this](const char *name, const QString &text, int lx, int ly, int x, int y, QColor on,
+                      const QString &rule) {
+        label(text, validPanel, lx, ly)->setToolTip(rule);
         auto *l = new LedLight(validPanel);
         l->setObjectName(QString::fromLatin1(name));
         l->move(x, y);
         l->setOnColour(on);
+        l->setToolTip(rule);
         return l;
     };
+    // Each light says its rule; lit means the rule is kept, gray that it is not.
     const QColor red(Qt::red), purple(128, 0, 128);
-    MF21Led = led("MF21Led", "MF", 162, 4, 185, 3, red);
-    FW21Led = led("FW21Led", "FW", 205, 4, 227, 3, red);
-    subsLed = led("subsLed", "Five Subs", 250, 4, 315, 3, purple);
-    valGKLed = led("valGKLed", "GK", 46, 20, 63, 20, red);
-    valSWLed = led("valSWLed", "SW", 81, 20, 99, 20, red);
-    valDFLed = led("valDFLed", "DF", 119, 20, 140, 20, red);
-    valMFLed = led("valMFLed", "MF", 162, 20, 185, 20, red);
-    valFWLed = led("valFWLed", "FW", 205, 20, 227, 20, red);
-    starting11Led = led("starting11Led", "Starting 11 :", 250, 20, 315, 20, purple);
+    const QString keptRed = QStringLiteral("Lit red: kept. Gray: not kept.");
+    const QString keptPurple = QStringLiteral("Lit purple: kept. Gray: not kept.");
+    MF21Led = led("MF21Led", "MF", 162, 4, 185, 3, red,
+                  "2:1 rule, midfield: the midfielders' SL total is less than twice the defenders' "
+                  "(both above 0).\n" + keptRed);
+    FW21Led = led("FW21Led", "FW", 205, 4, 227, 3, red,
+                  "2:1 rule, attack: the forwards' SL total is less than twice the midfielders' "
+                  "(both above 0).\n" + keptRed
+                      + "\nLit green: not kept, but the starting strategy (L or E) is exempt from it.");
+    subsLed = led("subsLed", "Five Subs", 250, 4, 315, 3, purple,
+                  "Five Subs: five substitutes, marked S1 to S5.\n" + keptPurple);
+    valGKLed = led("valGKLed", "GK", 46, 20, 63, 20, red, "Squad: exactly one goalkeeper starts.\n" + keptRed);
+    valSWLed = led("valSWLed", "SW", 81, 20, 99, 20, red, "Squad: no more than one sweeper starts.\n" + keptRed);
+    valDFLed = led("valDFLed", "DF", 119, 20, 140, 20, red, "Squad: 2 to 5 defenders start.\n" + keptRed);
+    valMFLed = led("valMFLed", "MF", 162, 20, 185, 20, red, "Squad: 2 to 5 midfielders start.\n" + keptRed);
+    valFWLed = led("valFWLed", "FW", 205, 20, 227, 20, red, "Squad: 1 to 4 forwards start.\n" + keptRed);
+    starting11Led = led("starting11Led", "Starting 11 :", 250, 20, 315, 20, purple,
+                        "Starting 11: exactly eleven players start.\n" + keptPurple);
 
     MainPageControl = place(new QTabWidget(body), 4, 45, 772, 500);
     MainPageControl->setObjectName("MainPageControl");
     MainPageControl->setTabPosition(QTabWidget::South);
-    MainPageControl->setStyleSheet(
+    // The style sheet reaches the tabs only: the sheets keep the window's colours.
+    MainPageControl->tabBar()->setStyleSheet(
         "QTabBar::tab { height: 25px; padding: 0 6px; color: white; background: #3a5a8a; }"
         "QTabBar::tab:selected { background: #1f3d6b; }"
         "QTabBar::tab:hover { background: #5c85c4; }");
+    MainPageControl->tabBar()->setElideMode(Qt::ElideNone);
     auto sheet = [this](const char *name, const QString &caption) {
         auto *w = new QWidget;
         w->setObjectName(QString::fromLatin1(name));
+        w->setAutoFillBackground(true); // in the window's colour
         MainPageControl->addTab(w, caption);
         return w;
     };
@@ -261,23 +288,20 @@ void TPelMainForm::buildMainSheet()
     RosterStringGrid = new StringGrid(roster::ColumnCount, 18, 1, MainSheet);
     RosterStringGrid->setObjectName("RosterStringGrid");
     RosterStringGrid->setGeometry(0, 0, 518, 439);
-    RosterStringGrid->setCellColour(CellColour);
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
-    gridFont.setPixelSize(12);
-    RosterStringGrid->setFont(gridFont);
-    RosterStringGrid->setStyleSheet("QTableWidget { color: navy; }");
+    RosterStringGrid->setFont(programFont(12));
+    RosterStringGrid->setCellColour(CellColour, QColor(Qt::darkBlue));
     connect(RosterStringGrid, &StringGrid::mouseUp, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
                 runGuarded([&] { RosterStringGridMouseUp(b, x, y); });
             });
 
-    LUOptionsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), 524, 0, 240, 300);
+    LUOptionsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), 524, 0, 240, 266);
     LUOptionsGroupBox->setObjectName("LUOptionsGroupBox");
     QWidget *g = LUOptionsGroupBox;
-    label(QStringLiteral("Session"), g, 8, 20);
-    SessionNoComboBox = dropDown(g, "SessionNoComboBox", 78, 16, 40);
-    label(QStringLiteral("Opponent"), g, 124, 20);
-    ChooseOppButton = place(new QPushButton(QStringLiteral("None"), g), 180, 15, 52, 23);
+    label(QStringLiteral("Session"), g, 8, 22);
+    SessionNoComboBox = dropDown(g, "SessionNoComboBox", 78, 18, 40);
+    label(QStringLiteral("Opponent"), g, 124, 22);
+    ChooseOppButton = place(new QPushButton(QStringLiteral("None"), g), 180, 18, 52, 22);
     ChooseOppButton->setObjectName("ChooseOppButton");
     ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
     label(QStringLiteral("Match No."), g, 8, 46);
@@ -285,18 +309,18 @@ void TPelMainForm::buildMainSheet()
     MatchTacBtn = place(new QPushButton(QStringLiteral("Team Tactics"), g), 122, 41, 110, 23);
     MatchTacBtn->setObjectName("MatchTacBtn");
     MatchTacBtn->setToolTip(QStringLiteral("Enter Tactics for current match"));
-    label(QStringLiteral("Home Bonus"), g, 8, 72);
-    HBCombo = dropDown(g, "HBCombo", 78, 68, 40);
-    TTListBox = place(listBox(g, "TTListBox"), 122, 68, 110, 52);
-    label(QStringLiteral("Penalty Taker"), g, 8, 98);
-    PTakeBox = dropDown(g, "PTakeBox", 8, 112, 106);
-    label(QStringLiteral("Train (TP)"), g, 8, 140);
-    label(QStringLiteral("Coach (CP)"), g, 124, 140);
-    TPBox = dropDown(g, "TPBox", 8, 156, 108);
-    CPBox = dropDown(g, "CPBox", 124, 156, 108);
-    TPListBox = place(listBox(g, "TPListBox"), 8, 180, 108, 80);
-    CPListBox = place(listBox(g, "CPListBox"), 124, 180, 108, 80);
-    QLabel *note = label(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 264, 224, 30);
+    label(QStringLiteral("Home Bonus"), g, 8, 70);
+    HBCombo = dropDown(g, "HBCombo", 78, 66, 40);
+    TTListBox = place(listBox(g, "TTListBox"), 122, 66, 110, 46);
+    label(QStringLiteral("Penalty Taker"), g, 8, 92);
+    PTakeBox = dropDown(g, "PTakeBox", 8, 106, 106);
+    label(QStringLiteral("Train (TP)"), g, 8, 132);
+    label(QStringLiteral("Coach (CP)"), g, 124, 132);
+    TPBox = dropDown(g, "TPBox", 8, 146, 108);
+    CPBox = dropDown(g, "CPBox", 124, 146, 108);
+    TPListBox = place(listBox(g, "TPListBox"), 8, 170, 108, 62);
+    CPListBox = place(listBox(g, "CPListBox"), 124, 170, 108, 62);
+    QLabel *note = label(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 233, 224, 28);
     note->setWordWrap(true);
 
     connect(TPBox, &QComboBox::activated, this, [this] { handle(&TPelMainForm::TPBoxChange); });
@@ -306,7 +330,7 @@ void TPelMainForm::buildMainSheet()
     connect(ChooseOppButton, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::ChooseOppButtonClick); });
     connect(MatchTacBtn, &QPushButton::clicked, this, [this] { handle(&TPelMainForm::MatchTacBtnClick); });
 
-    LUTotalsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Totals"), MainSheet), 524, 305, 240, 80);
+    LUTotalsGroupBox = place(new QGroupBox(QStringLiteral("Lineup Totals"), MainSheet), 524, 268, 240, 76);
     LUTotalsGroupBox->setObjectName("LUTotalsGroupBox");
     LineupTotGrid = new StringGrid(7, 4, 1, LUTotalsGroupBox);
     LineupTotGrid->setObjectName("LineupTotGrid");
@@ -314,15 +338,13 @@ void TPelMainForm::buildMainSheet()
     LineupTotGrid->setColumnWidth(0, 38);
     for (int c = 1; c < 7; ++c)
         LineupTotGrid->setColumnWidth(c, 29);
-    LineupTotGrid->setGeometry(12, 18, 38 + 6 * 29 + 4, 4 * 13 + 4);
+    LineupTotGrid->setGeometry(12, 18, 38 + 6 * 29 + 2, 4 * 13 + 2);
     LineupTotGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LineupTotGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LineupTotGrid->setSelectionMode(QAbstractItemView::NoSelection);
     LineupTotGrid->setFocusPolicy(Qt::NoFocus);
     LineupTotGrid->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont small = LineupTotGrid->font();
-    small.setPixelSize(10);
-    LineupTotGrid->setFont(small);
+    LineupTotGrid->setFont(programFont(10));
 }
 
 void TPelMainForm::buildViewerSheet()
@@ -334,12 +356,14 @@ void TPelMainForm::buildViewerSheet()
     StartersListBox = place(listBox(s, "StartersListBox"), 8, 143, 351, 166);
     SubsLabel = label(QStringLiteral("Substitutes"), s, 8, 319);
     SubsListBox = place(listBox(s, "SubsListBox"), 8, 337, 351, 100);
-    QFont fixed(QStringLiteral("Monospace"));
+    QFont fixed(QStringLiteral("Liberation Mono"));
     fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPixelSize(11);
     for (QListWidget *l : {TeamInfListBox, StartersListBox, SubsListBox}) {
         l->setFont(fixed);
         QPalette pal = l->palette();
         pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Text, Qt::black);
         l->setPalette(pal);
     }
 
@@ -349,50 +373,42 @@ void TPelMainForm::buildViewerSheet()
     FieldImage->setObjectName("FieldImage");
     FieldImage->setScaledContents(true);
     FieldImage->setPixmap(QPixmap(QStringLiteral(":/pitch.png")));
-    auto *caption = new QLabel(pitchPanel);
-    caption->setGeometry(312, 56, 20, 240);
-    QPixmap vertical(20, 240);
-    vertical.fill(Qt::transparent);
-    {
-        QPainter p(&vertical);
-        QFont bold = caption->font();
-        bold.setBold(true);
-        bold.setPixelSize(14);
-        p.setFont(bold);
-        p.setPen(Qt::yellow);
-        p.translate(15, 240);
-        p.rotate(-90);
-        p.drawText(0, 0, QStringLiteral("Starting Lineup"));
-    }
-    caption->setPixmap(vertical);
-    struct Place { const char *name; int x, y; };
-    static const Place places[20] = {
-        {"pitchGK", 98, 334},  {"pitchSW", 121, 302}, {"pitchDF1", 21, 283}, {"pitchDF2", 183, 283},
-        {"pitchDF3", 103, 267}, {"pitchDF4", -1, 256}, {"pitchDF5", 191, 248}, {"pitchMF1", 7, 211},
-        {"pitchMF2", 183, 211}, {"pitchMF3", 55, 180}, {"pitchMF4", 159, 180}, {"pitchMF5", 95, 142},
-        {"pitchWG1", 9, 108},  {"pitchWG2", 192, 108}, {"pitchWG3", 7, 157},  {"pitchWG4", 195, 149},
-        {"pitchFW1", 17, 54},  {"pitchFW2", 169, 54}, {"pitchFW3", 81, 76},  {"pitchFW4", 161, 92}};
+    // Yellow on a dark strip, so it reads whatever the window's colour.
+    auto *caption = place(new VerticalLabel(QStringLiteral("Starting Lineup"), pitchPanel), 312, 56, 20, 240);
+    caption->setObjectName("StartingLineupCaption");
+    caption->setFont(boldFont(14));
+    QPalette captionColours = caption->palette();
+    captionColours.setColor(QPalette::Window, QColor(0, 60, 0));
+    captionColours.setColor(QPalette::WindowText, Qt::yellow);
+    caption->setPalette(captionColours);
     for (int i = 0; i < 20; ++i) {
-        auto *l = place(new QLabel(pitchPanel), places[i].x, places[i].y, i == 0 ? 95 : 100, 17);
-        l->setObjectName(QString::fromLatin1(places[i].name));
-        l->setAlignment(Qt::AlignCenter);
-        l->setStyleSheet("color: white; background: transparent; font-weight: bold;");
+        auto *l = place(new NamePlate(pitchPanel), PitchPlaces[i].x, PitchPlaces[i].y, i == 0 ? 95 : 100, 17);
+        l->setObjectName(QString::fromLatin1(PitchPlaces[i].name));
+        l->setFont(boldFont(11));
         pitchLabels[i] = l;
     }
+    // On a sheet lower than the pitch, the picture and its names shrink to fit.
+    onResize(LineupSheet, [this, caption](QSize sheet) {
+        const int height = std::min(370, sheet.height() - pitchPanel->y());
+        pitchPanel->resize(pitchPanel->width(), height);
+        const double k = std::min(1.0, (height - 10) / double(PitchHeight));
+        auto scaled = [k](int v) { return int(v * k); };
+        FieldImage->setGeometry(0, 5, scaled(PitchWidth), scaled(PitchHeight));
+        caption->move(scaled(312), scaled(56));
+        for (int i = 0; i < 20; ++i)
+            pitchLabels[i]->move(scaled(PitchPlaces[i].x), 5 + scaled(PitchPlaces[i].y - 5));
+    });
 }
 
 void TPelMainForm::buildOrderSheets()
 {
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(18);
-
-    label(QStringLiteral("Auction Bids"), AuctionSheet, 12, 8)->setFont(titleFont);
+    const QFont title = titleFont();
+    label(QStringLiteral("Auction Bids"), AuctionSheet, 12, 8, -1, -1, &title);
     AuctionStringGrid = new StringGrid(3, 6, 0, AuctionSheet);
     AuctionStringGrid->setObjectName("AuctionStringGrid");
     AuctionStringGrid->setGeometry(12, 40, 50 + 100 + 320 + 4, 6 * 24 + 4);
     AuctionStringGrid->setDefaultRowHeight(24);
-    AuctionStringGrid->setCellColour(CellColour);
+    AuctionStringGrid->setCellColour(CellColour, QColor(Qt::black));
     AutoSortCheckBox = place(new QCheckBox(QStringLiteral("Use Auto Sort"), AuctionSheet), 12, 200, 120, 20);
     AutoSortCheckBox->setObjectName("AutoSortCheckBox");
     SaveBidsBtn = place(new QPushButton(QStringLiteral("Save Bids"), AuctionSheet), 140, 196, 90, 25);
@@ -400,7 +416,7 @@ void TPelMainForm::buildOrderSheets()
     BidsHelpBtn = place(new QPushButton(QStringLiteral("?"), AuctionSheet), 240, 196, 25, 25);
     BidsHelpBtn->setObjectName("BidsHelpBtn");
 
-    label(QStringLiteral("Press"), PressSheet, 12, 8)->setFont(titleFont);
+    label(QStringLiteral("Press"), PressSheet, 12, 8, -1, -1, &title);
     PressMemo = place(new QPlainTextEdit(PressSheet), 12, 40, 600, 340);
     PressMemo->setObjectName("PressMemo");
     PressMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -410,14 +426,33 @@ void TPelMainForm::buildOrderSheets()
     PressHelpBtn = place(new QPushButton(QStringLiteral("?"), PressSheet), 112, 390, 25, 25);
     PressHelpBtn->setObjectName("PressHelpBtn");
 
-    label(QStringLiteral("Files for this Session's Orders"), SummarySheet, 12, 8)->setFont(titleFont);
+    label(QStringLiteral("Files for this Session's Orders"), SummarySheet, 12, 8, -1, -1, &title);
     ZipListBox = place(listBox(SummarySheet, "ZipListBox"), 12, 40, 600, 300);
     ZipListBox->setSortingEnabled(false);
     AddZipListBtn = place(new QPushButton(QStringLiteral("Add Files"), SummarySheet), 12, 350, 90, 25);
     AddZipListBtn->setObjectName("AddZipListBtn");
     ZipBtn = place(new QPushButton(QStringLiteral("Save to Zip"), SummarySheet), 112, 350, 90, 25);
     ZipBtn->setObjectName("ZipBtn");
-    label(QStringLiteral("To Delete a file from the list. \nDouble Click on it. "), SummarySheet, 620, 40);
+    ZipNoteLabel = label(QStringLiteral("To Delete a file from the list. \nDouble Click on it. "), SummarySheet, 620, 40);
+    ZipNoteLabel->setObjectName("ZipNoteLabel");
+
+    // Where the arrangement leaves a sheet too low or too narrow for the
+    // designed places, the text box and the list give up room, never the
+    // buttons below them or the note beside the list.
+    onResize(PressSheet, [this](QSize sheet) {
+        PressMemo->resize(std::min(600, sheet.width() - 24), std::min(340, sheet.height() - 85));
+        const int y = PressMemo->y() + PressMemo->height() + 10;
+        SavePressBtn->move(SavePressBtn->x(), y);
+        PressHelpBtn->move(PressHelpBtn->x(), y);
+    });
+    onResize(SummarySheet, [this](QSize sheet) {
+        ZipListBox->resize(std::min(600, sheet.width() - ZipNoteLabel->width() - 32),
+                           std::min(300, sheet.height() - 85));
+        ZipNoteLabel->move(ZipListBox->x() + ZipListBox->width() + 8, ZipNoteLabel->y());
+        const int y = ZipListBox->y() + ZipListBox->height() + 10;
+        AddZipListBtn->move(AddZipListBtn->x(), y);
+        ZipBtn->move(ZipBtn->x(), y);
+    });
 
     connect(AuctionStringGrid, &StringGrid::mouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
         runGuarded([&] { AuctionStringGridMouseUp(x, y); });

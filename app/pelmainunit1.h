@@ -90,6 +90,7 @@ public:
     QPushButton *SavePressBtn = nullptr, *PressHelpBtn = nullptr;
     QListWidget *ZipListBox = nullptr;
     QPushButton *AddZipListBtn = nullptr, *ZipBtn = nullptr;
+    QLabel *ZipNoteLabel = nullptr;
 
     // Toolbar, lying outside the visible part of the window.
     QWidget *ToolBar1 = nullptr;
@@ -216,6 +217,7 @@ private:
     bool programSwitch = false;
     QList<QSize> pendingSizes; // sizes the program set, whose resize events are its own
     QSize intendedOuter; // the outer size the program last set
+    bool centred = false;
 
     QColor windowColour;
     HelpWindow *helpWindow = nullptr;

@@ -40,6 +40,7 @@ TPlayCondForm::TPlayCondForm(StringGrid &g, const QStringList &opponents, bool t
     setWindowTitle(QStringLiteral("Player Conditionals"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(557, 272);
+    centreOnScreen(this);
     setMask(roundRectRegion(0, 0, 557, 272, 30, 30));
     setBackground(this, colour);
 

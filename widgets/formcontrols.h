@@ -5,6 +5,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QSize;
 class QWidget;
 
 // Small builders for the dialogs' fixed layouts.
@@ -18,3 +19,7 @@ void deleteSelected(QListWidget *list);
 // A field into which no comma can be typed or pasted: a comma would add a
 // field to a line of the league's comma-separated files.
 void refuseCommas(QLineEdit *field);
+// Places a window in the middle of the screen: by its outer size when
+// given; else by its present one, and again by its frame when first shown.
+void centreOnScreen(QWidget *window, const QSize &outer);
+void centreOnScreen(QWidget *window);

@@ -1,5 +1,7 @@
 #include "widgets/stringgrid.h"
 
+#include "widgets/wincolour.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,9 +39,11 @@ void StringGrid::styleCell(int col, int row)
     if (isFixed(col, row)) {
         it->setFlags(Qt::ItemIsEnabled);
         it->setBackground(fixedColour);
+        it->setForeground(readableTextColour(fixedColour));
     } else {
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         it->setBackground(cellColour);
+        it->setForeground(cellText);
     }
 }
 
@@ -76,13 +80,24 @@ void StringGrid::setFixedColour(const QColor &colour)
                 styleCell(c, r);
 }
 
-void StringGrid::setCellColour(const QColor &colour)
+void StringGrid::setCellColour(const QColor &colour, const QColor &text)
 {
     cellColour = colour;
+    cellText = text;
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c)
             if (!isFixed(c, r))
                 styleCell(c, r);
+}
+
+void StringGrid::widenToText(int col)
+{
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    int width = columnWidth(col);
+    for (int r = 0; r < rowCount(); ++r)
+        if (isFixed(col, r))
+            width = std::max(width, fontMetrics().horizontalAdvance(cell(col, r)) + margin);
+    setColumnWidth(col, width);
 }
 
 void StringGrid::setDefaultRowHeight(int height)

@@ -15,8 +15,12 @@ public:
     void setRows(int rows); // keeps the cells of the rows that remain
     int rows() const { return rowCount(); }
 
+    // Background colours; the fixed cells' text is black or white,
+    // whichever reads on theirs.
     void setFixedColour(const QColor &colour);
-    void setCellColour(const QColor &colour);
+    void setCellColour(const QColor &colour, const QColor &text);
+    // Widens a column, when needed, to show its fixed cells' whole text.
+    void widenToText(int col);
     void setDefaultRowHeight(int height);
 
     // The selected cell: the last player cell selected by a left click.
@@ -47,4 +51,5 @@ private:
     int selRow = 1;
     QColor fixedColour{Qt::lightGray};
     QColor cellColour{Qt::white};
+    QColor cellText{Qt::black};
 };
