@@ -51,14 +51,12 @@ TAboutBox::TAboutBox(const QColor &colour, const QString &contactAddress, QWidge
                           panel);
     Comments->setGeometry(12, 68, 336, 44);
 
+    // The link's blue in a shade that reads on the colour.
     MailLink = new QLabel(panel);
-    MailLink->setText(QStringLiteral("<a href=\"mailto:%1?subject=Pellmore\">Email me about PELM</a>")
-                          .arg(contactAddress.toHtmlEscaped()));
+    MailLink->setText(QStringLiteral("<a href=\"mailto:%1?subject=Pellmore\" style=\"color: %2\">Email me about PELM</a>")
+                          .arg(contactAddress.toHtmlEscaped(), readableShade(QColor(0, 0, 238), colour).name()));
     MailLink->setOpenExternalLinks(true);
     MailLink->setGeometry(12, 118, 200, 18);
-    QPalette link = MailLink->palette();
-    link.setColor(QPalette::Link, readableShade(QColor(0, 0, 238), colour));
-    MailLink->setPalette(link);
     AddressLabel = new QLabel(contactAddress, panel);
     AddressLabel->setObjectName("AddressLabel");
     AddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
