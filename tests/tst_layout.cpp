@@ -454,6 +454,8 @@ private slots:
         QTest::newRow("custom 700 x 500") << QString() << QSize(700, 500);
         QTest::newRow("custom 681 x 481") << QString() << QSize(681, 481);
         QTest::newRow("custom 1000 x 520") << QString() << QSize(1000, 520);
+        QTest::newRow("custom 690 x 900") << QString() << QSize(690, 900);
+        QTest::newRow("custom 1400 x 1000") << QString() << QSize(1400, 1000);
     }
     void mainWindow()
     {
