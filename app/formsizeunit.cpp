@@ -144,7 +144,7 @@ void TPelMainForm::ArrangeControls()
         MainPageControl->resize(667, MainPageControl->height());
         LUOptionsGroupBox->move(395, LUOptionsGroupBox->y());
         LUTotalsGroupBox->move(395, LUTotalsGroupBox->y());
-        validPanel->move(std::min(362, W - 346), validPanel->y()); // 334: 362 ran past the edge
+        validPanel->move(std::min(362, W - 346), validPanel->y()); // 334: at 362 it ran past the edge
         infoPanel->resize(255, infoPanel->height());
         listWidth = 280;
         pitchWidth = 340;
