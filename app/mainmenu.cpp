@@ -113,6 +113,9 @@ void TPelMainForm::buildToolbar(QWidget *body)
     auto *toolBar = new QWidget(body);
     nameControl(toolBar, "ToolBar1");
     toolBar->setGeometry(-100, 0, 105, 26);
+    // Placed outside the visible part of the window; hidden too, so that no
+    // sliver of it shows at the window's left edge.
+    toolBar->hide();
     auto button = [this, toolBar](const char *name, QStyle::StandardPixmap icon, const QString &hint, int x,
                                   void (TPelMainForm::*handler)()) {
         auto *b = new QToolButton(toolBar);
@@ -140,7 +143,7 @@ void TPelMainForm::HelpToolbarBtnClick()
 
 void TPelMainForm::About1Click()
 {
-    TAboutBox box(shared.colour, this);
+    TAboutBox box(shared.colour, shared.settings->readString("Options", "ContactEmail", QString()), this);
     Prompts::current().runDialog(&box);
 }
 

@@ -106,6 +106,7 @@ private:
     bool exitAsked = false;
     QList<QSize> pendingSizes; // sizes the program set, whose resize events are its own
     QSize intendedOuter;       // the outer size the program last set
+    bool centred = false;      // centred on the screen at its first showing
 
     SharedState shared;
     lineup::LineupDocument *doc;

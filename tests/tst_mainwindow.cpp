@@ -457,6 +457,34 @@ private slots:
         QCOMPARE(seen.size(), 2);
     }
 
+    void aboutBoxShowsTheStoredContactAddress_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("stored") << QByteArray("[Options]\r\nContactEmail=help@league.example\r\n")
+                                << "help@league.example";
+        QTest::newRow("none") << QByteArray("") << "";
+    }
+    void aboutBoxShowsTheStoredContactAddress()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, address);
+        Fixture fx(ini);
+        TPelMainForm &w = fx.start();
+        fx.prompts.dialogs.enqueue([&](QDialog *d) {
+            auto *box = qobject_cast<TAboutBox *>(d);
+            box->show();
+            QCOMPARE(box->AddressLabel->text(), address);
+            QVERIFY(box->MailLink->text().contains("\"mailto:" + address + "?"));
+            QCOMPARE(box->AddressLabel->isVisible(), !address.isEmpty());
+            QCOMPARE(box->MailLink->isVisible(), !address.isEmpty());
+            box->reject();
+        });
+        ctl<QAction>(w, "About1")->trigger();
+        QCOMPARE(fx.prompts.dialogsRun, 1);
+        QCOMPARE(fx.ini(), ini); // read, never written
+    }
+
     void helpShowsContentsOrNamesMissingFile()
     {
         Fixture fx;

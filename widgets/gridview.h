@@ -16,6 +16,8 @@ public:
     int rows() const;
 
     void setDefaultRowHeight(int height);
+    // Widens a column, when needed, to show its header cell's whole text.
+    void widenToText(int col);
 
     // The selected cell: the last player cell selected by a left click.
     int selectedCol() const { return selCol; }
