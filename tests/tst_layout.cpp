@@ -429,6 +429,7 @@ QList<DialogCase> dialogCases()
              clickCell(ctl<GridView>(w, "AuctionStringGrid"), 2, 1);
          }},
         {"About", true, [](Fixture &, TPelMainForm &w) { ctl<QAction>(w, "About1")->trigger(); }},
+        {"Suggest Lineup", false, [](Fixture &, TPelMainForm &w) { ctl<QAction>(w, "SuggestLineupMenu")->trigger(); }},
     };
 }
 
