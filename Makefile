@@ -6,7 +6,7 @@
 
 PACKAGES := build-essential cmake make pkg-config qt6-base-dev libzip-dev \
             xvfb xauth imagemagick \
-            dpkg-dev file desktop-file-utils appstream shared-mime-info xdotool
+            dpkg-dev file desktop-file-utils appstream shared-mime-info xdotool fonts-liberation
 
 .PHONY: run test build deps package fuzz test-sanitize bench
 

@@ -44,6 +44,7 @@ TAdminConfigForm::TAdminConfigForm(IniStore &store, QWidget *parent) : QDialog(p
     setWindowTitle(QStringLiteral("League Administration Options"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(470, 340);
+    centreOnScreen(this);
 
     auto *season = new QGroupBox(QStringLiteral("Season Length"), this);
     season->setGeometry(8, 8, 454, 80);

@@ -1,6 +1,7 @@
 // Colour scheme, time steps and Auto Increase.
 #include "app/pelerror.h"
 #include "app/pelmainunit1.h"
+#include "app/infopanel.h"
 #include "app/prompts.h"
 #include "lineup/rostersheet.h"
 #include "orders/bidssheet.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 
 namespace {
 constexpr int SystemButtonFace = -2147483633; // 0x8000000F
@@ -53,7 +55,11 @@ void TPelMainForm::MenuAutoIncrClick()
 void TPelMainForm::ApplyColour(int colourValue)
 {
     shared.colour = fromWinColour(colourValue, QApplication::palette());
+    // The window and what follows its colour by itself: the panels, the
+    // sheets, the group boxes and their labels, with text readable on it.
     setBackground(this, shared.colour);
+    keepSystemColours(menuBar());
+    infoPanel->setColour(shared.colour);
     rosterSheet->setColour(shared.colour);
     bidsSheet->setColour(shared.colour);
     pressSheet->setColour(shared.colour);

@@ -2,6 +2,7 @@
 // size, and its rounded outline.
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
+#include "widgets/formcontrols.h"
 #include "widgets/shape.h"
 #include "app/infopanel.h"
 #include "lineup/checkerpanel.h"
@@ -33,6 +34,10 @@ void TPelMainForm::showEvent(QShowEvent *event)
     // The frame is known once the window is shown: keep the outer size.
     if (started() && intendedOuter.isValid() && outerSize() != intendedOuter)
         setOuterSize(intendedOuter);
+    if (!centred) { // once the frame is known: centred at its first showing
+        centred = true;
+        centreOnScreen(this, outerSize());
+    }
 }
 
 QSize TPelMainForm::presetSize(int tag)
@@ -121,21 +126,24 @@ void TPelMainForm::ArrangeControls()
         MainPageControl->resize(W - 10, MainPageControl->height());
         groupLeft = W - 279;
         infoPanel->resize(275, infoPanel->height());
-        validPanel->move(380, validPanel->y());
+        // Short of 723 pixels the checker panel moves left to stay whole.
+        validPanel->move(std::min(380, W - 346), validPanel->y());
         listWidth = W / 2 - 50;
         pitchWidth = 380;
     } else {
         gridWidth = 390;
         MainPageControl->resize(667, MainPageControl->height());
         groupLeft = 395;
-        validPanel->move(362, validPanel->y());
+        validPanel->move(std::min(362, W - 346), validPanel->y()); // 334: at 362 it ran past the edge
         infoPanel->resize(255, infoPanel->height());
         listWidth = 280;
         pitchWidth = 340;
     }
     rosterSheet->arrange(gridWidth, gridHeight, groupLeft);
-    // The pitch panel stays aligned to the right edge of its sheet.
+    // The pitch panel stays aligned to the right edge of its sheet; where
+    // the lists leave it less than its width, it gives up its empty margin.
     const int sheetWidth = MainPageControl->width() - 8;
+    pitchWidth = std::min(pitchWidth, sheetWidth - (ViewerSheet::ListLeft + listWidth) - 4);
     viewerSheet->arrange(pageHeight, listWidth, sheetWidth - pitchWidth, pitchWidth);
     ApplyWindowShape();
 }

@@ -11,6 +11,10 @@ class InfoPanel : public QFrame {
     Q_OBJECT
 public:
     InfoPanel(const lineup::LineupDocument &doc, QWidget *parent = nullptr);
+    void setColour(const QColor &colour);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void showTeam();

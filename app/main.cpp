@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/inistore.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
@@ -24,6 +25,13 @@ public:
 
 int main(int argc, char *argv[])
 {
+    if (const auto options = commandline::parse(commandline::argumentsOf(argc, argv));
+        options.mode != commandline::Mode::Window) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Pellmore"));
+        // The same settings file the window reads.
+        return commandline::run(options, location::resolveSettings());
+    }
     PellmoreApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmore"));
     QGuiApplication::setDesktopFileName(QStringLiteral(PELLMORE_APP_ID));

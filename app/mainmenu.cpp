@@ -36,6 +36,12 @@ void TPelMainForm::buildMenus()
     entry(file, "SaveLineupMenu", "&Save Lineup", &TPelMainForm::SaveLineupMenuClick, QKeySequence("Ctrl+S"));
     entry(file, "SaveView1", "Save && &View", &TPelMainForm::SaveView1Click, QKeySequence("Ctrl+E"));
     entry(file, "NewLineupMenu", "&New Lineup", &TPelMainForm::NewLineupMenuClick, QKeySequence("Ctrl+N"));
+    QAction *suggest = entry(file, "SuggestLineupMenu", "Su&ggest Lineup", &TPelMainForm::SuggestLineupMenuClick,
+                             QKeySequence("Ctrl+G"));
+    // Enabled while a roster is open.
+    auto followRoster = [this, suggest] { suggest->setEnabled(doc->hasRoster()); };
+    connect(doc, &lineup::LineupDocument::rosterReset, suggest, followRoster);
+    followRoster();
     file->addSeparator();
     entry(file, "ExitMenu", "E&xit", &TPelMainForm::ExitMenuClick, QKeySequence("Ctrl+X"));
 
@@ -103,6 +109,9 @@ void TPelMainForm::buildToolbar(QWidget *body)
     auto *toolBar = new QWidget(body);
     nameControl(toolBar, "ToolBar1");
     toolBar->setGeometry(-100, 0, 105, 26);
+    // Placed outside the visible part of the window; hidden too, so that no
+    // sliver of it shows at the window's left edge.
+    toolBar->hide();
     auto button = [this, toolBar](const char *name, QStyle::StandardPixmap icon, const QString &hint, int x,
                                   void (TPelMainForm::*handler)()) {
         auto *b = new QToolButton(toolBar);
@@ -131,7 +140,7 @@ void TPelMainForm::HelpToolbarBtnClick()
 
 void TPelMainForm::About1Click()
 {
-    TAboutBox box(shared.colour, this);
+    TAboutBox box(shared.colour, shared.settings->readString("Options", "ContactEmail", QString()), this);
     Prompts::current().runDialog(&box);
 }
 

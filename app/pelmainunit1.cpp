@@ -10,13 +10,13 @@
 #include "orders/bidssheet.h"
 #include "orders/presssheet.h"
 #include "orders/zipsheet.h"
+#include "widgets/fonts.h"
 #include "widgets/formcontrols.h"
 #include "widgets/keyguard.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -37,10 +37,9 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent)
 {
     initResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellmore.png")));
-    // "MS Sans Serif" 8 point: the nearest font the system has, at 11 pixels.
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    // The dialogs and message boxes share the window's font.
+    QApplication::setFont(programFont());
+    setFont(programFont());
     auto *body = new QWidget(this);
     setCentralWidget(body);
     buildSheets(body);
@@ -51,9 +50,8 @@ TPelMainForm::TPelMainForm(const QString &settingsPath, QWidget *parent)
     connect(doc, &lineup::LineupDocument::choicesChanged, this, &TPelMainForm::showTitle);
     connect(doc, &lineup::LineupDocument::rosterReset, this, &TPelMainForm::showTitle);
     setOuterSize({DesignedWidth, DesignedHeight});
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     FormCreate(settingsPath);
+    centreOnScreen(this, outerSize()); // at the size of the stored preset
 }
 
 TPelMainForm::~TPelMainForm()
@@ -127,10 +125,12 @@ void TPelMainForm::buildSheets(QWidget *body)
     nameControl(MainPageControl, "MainPageControl");
     MainPageControl->setGeometry(4, 45, 772, 500);
     MainPageControl->setTabPosition(QTabWidget::South);
-    MainPageControl->setStyleSheet(
+    // The style sheet reaches the tabs only: the sheets keep the window's colours.
+    MainPageControl->tabBar()->setStyleSheet(
         "QTabBar::tab { height: 25px; padding: 0 6px; color: white; background: #3a5a8a; }"
         "QTabBar::tab:selected { background: #1f3d6b; }"
         "QTabBar::tab:hover { background: #5c85c4; }");
+    MainPageControl->tabBar()->setElideMode(Qt::ElideNone);
     rosterSheet = new RosterSheet(*doc, shared);
     viewerSheet = new ViewerSheet;
     zipSheet = new ZipSheet(*doc, shared);
@@ -141,6 +141,8 @@ void TPelMainForm::buildSheets(QWidget *body)
     MainPageControl->addTab(bidsSheet, QStringLiteral("Auction Bids"));
     MainPageControl->addTab(pressSheet, QStringLiteral("Press Statement"));
     MainPageControl->addTab(zipSheet, QStringLiteral("Zip Orders"));
+    for (int i = 0; i < MainPageControl->count(); ++i)
+        MainPageControl->widget(i)->setAutoFillBackground(true); // in the window's colour
     connect(MainPageControl, &QTabWidget::currentChanged, this, [this](int index) {
         if (!programSwitch)
             runGuarded([&] { MainPageControlChange(index); });

@@ -64,6 +64,7 @@ public:
     void MenuCoachFiltClick();
     // The line-up file, New Lineup and the viewer.
     void NewLineupMenuClick();
+    void SuggestLineupMenuClick();
     void SaveLineupMenuClick();
     void SaveView1Click();
     void OpenLineupMenuClick();
@@ -105,6 +106,7 @@ private:
     bool exitAsked = false;
     QList<QSize> pendingSizes; // sizes the program set, whose resize events are its own
     QSize intendedOuter;       // the outer size the program last set
+    bool centred = false;      // centred on the screen at its first showing
 
     SharedState shared;
     lineup::LineupDocument *doc;

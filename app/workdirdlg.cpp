@@ -2,6 +2,7 @@
 #include "app/inistore.h"
 #include "app/pelmainunit1.h"
 #include "app/prompts.h"
+#include "widgets/formcontrols.h"
 #include "widgets/keyguard.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@ TWorkDirDlg::TWorkDirDlg(IniStore &settings, QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Change Working Directoy"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(380, 140);
+    centreOnScreen(this);
     auto *text = new QLabel(QStringLiteral("Set the directory where files are \n'opened from' and 'saved to' to:"), this);
     text->setGeometry(12, 10, 356, 34);
     DirectoryEdit1 = new QLineEdit(this);

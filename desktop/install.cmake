@@ -61,7 +61,7 @@ install(CODE "
 
 # make package: a Debian package whose dependencies dpkg-shlibdeps reads from
 # the program; the window also needs Qt's platform plugins, which the Qt
-# libraries only recommend.
+# libraries only recommend, and the font its layout is measured in.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "pellmore")
 set(CPACK_PACKAGE_VENDOR "The Pellmore developers")
@@ -75,7 +75,7 @@ string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Pellmore developers <pellmore-support@example.org>")
 set(CPACK_STRIP_FILES ON)

@@ -6,6 +6,7 @@
 #include "lineup/checkerpanel.h"
 #include "lineup/lineupdocument.h"
 #include "lineup/lineupfile.h"
+#include "lineup/suggestlineupunit.h"
 #include "lineup/viewersheet.h"
 #include "orders/zipsheet.h"
 #include "roster/rosterfile.h"
@@ -21,6 +22,14 @@ QString TPelMainForm::lineupPath() const
 void TPelMainForm::NewLineupMenuClick()
 {
     doc->newLineup(MenuAutoIncr->isChecked());
+}
+
+void TPelMainForm::SuggestLineupMenuClick()
+{
+    if (!doc->hasRoster())
+        return;
+    TSuggestLineupForm dialog(*doc, this);
+    Prompts::current().runDialog(&dialog);
 }
 
 void TPelMainForm::SaveLineupMenuClick()

@@ -39,6 +39,7 @@ TPlayCondForm::TPlayCondForm(const QString &cellText, const QString &playerName,
     setWindowTitle(QStringLiteral("Player Conditionals"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(557, 272);
+    centreOnScreen(this);
     setMask(roundRectRegion(0, 0, 557, 272, 30, 30));
     setBackground(this, colour);
 

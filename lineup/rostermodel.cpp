@@ -1,6 +1,7 @@
 #include "lineup/rostermodel.h"
 #include "lineup/lineupdocument.h"
 #include "roster/rosterfile.h"
+#include "widgets/wincolour.h"
 
 RosterModel::RosterModel(const lineup::LineupDocument &document, QObject *parent)
     : QAbstractTableModel(parent), doc(document)
@@ -37,6 +38,9 @@ QVariant RosterModel::data(const QModelIndex &index, int role) const
             return doc.player(index.row() - 1).field(index.column());
         return QString();
     case Qt::BackgroundRole: return isFixed(index) ? fixedColour : cellColour;
+    // The header cells' text reads on the window's colour; the players'
+    // cells keep the grid's own text colour.
+    case Qt::ForegroundRole: return isFixed(index) ? QVariant(readableTextColour(fixedColour)) : QVariant();
     default: return {};
     }
 }
@@ -52,8 +56,8 @@ void RosterModel::setFixedColour(const QColor &colour)
 {
     fixedColour = colour;
     const int last = rowCount() - 1;
-    emit dataChanged(index(0, 0), index(0, roster::ColumnCount - 1), {Qt::BackgroundRole});
-    emit dataChanged(index(0, 0), index(last, 0), {Qt::BackgroundRole});
+    emit dataChanged(index(0, 0), index(0, roster::ColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+    emit dataChanged(index(0, 0), index(last, 0), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 void RosterModel::setCellColour(const QColor &colour)

@@ -10,6 +10,7 @@
 #include "lineup/rostermodel.h"
 #include "lineup/teamtacticunit.h"
 #include "roster/rosterfile.h"
+#include "widgets/fonts.h"
 #include "widgets/formcontrols.h"
 #include "widgets/keyguard.h"
 #include "widgets/gridview.h"
@@ -61,11 +62,11 @@ RosterSheet::RosterSheet(LineupDocument &document, SharedState &state, QWidget *
     nameControl(RosterStringGrid, "RosterStringGrid");
     RosterStringGrid->setModel(model);
     RosterStringGrid->setGeometry(0, 0, 518, 439);
-    for (int c = 0; c < ColumnCount; ++c)
+    RosterStringGrid->setFont(programFont(12));
+    for (int c = 0; c < ColumnCount; ++c) {
         RosterStringGrid->setColumnWidth(c, columnWidth(c));
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
-    gridFont.setPixelSize(12);
-    RosterStringGrid->setFont(gridFont);
+        RosterStringGrid->widenToText(c); // "Style" and "Subs" need more than 30 pixels
+    }
     QPalette navy = RosterStringGrid->palette();
     navy.setColor(QPalette::Text, QColor(Qt::darkBlue));
     RosterStringGrid->setPalette(navy);
@@ -93,32 +94,32 @@ void RosterSheet::buildOptions()
 {
     LUOptionsGroupBox = new QGroupBox(QStringLiteral("Lineup Options"), this);
     nameControl(LUOptionsGroupBox, "LUOptionsGroupBox");
-    LUOptionsGroupBox->setGeometry(524, 0, 240, 300);
+    LUOptionsGroupBox->setGeometry(524, 0, 240, 266);
     QWidget *g = LUOptionsGroupBox;
-    addLabel(QStringLiteral("Session"), g, 8, 20, -1);
-    SessionNoComboBox = dropDown(g, "SessionNoComboBox", 78, 16, 40);
-    addLabel(QStringLiteral("Opponent"), g, 124, 20, -1);
-    ChooseOppButton = addButton(QStringLiteral("None"), g, "ChooseOppButton", 180, 15, 52, 23);
+    addLabel(QStringLiteral("Session"), g, 8, 22, -1);
+    SessionNoComboBox = dropDown(g, "SessionNoComboBox", 78, 18, 40);
+    addLabel(QStringLiteral("Opponent"), g, 124, 22, -1);
+    ChooseOppButton = addButton(QStringLiteral("None"), g, "ChooseOppButton", 180, 18, 52, 22);
     ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
     addLabel(QStringLiteral("Match No."), g, 8, 46, -1);
     MatchNoComboBox = dropDown(g, "MatchNoComboBox", 78, 42, 40);
     MatchTacBtn = addButton(QStringLiteral("Team Tactics"), g, "MatchTacBtn", 122, 41, 110, 23);
     MatchTacBtn->setToolTip(QStringLiteral("Enter Tactics for current match"));
-    addLabel(QStringLiteral("Home Bonus"), g, 8, 72, -1);
-    HBCombo = dropDown(g, "HBCombo", 78, 68, 40);
-    TTListBox = addListBox(g, "TTListBox", 122, 68, 110, 52);
-    addLabel(QStringLiteral("Penalty Taker"), g, 8, 98, -1);
-    PTakeBox = dropDown(g, "PTakeBox", 8, 112, 106);
-    addLabel(QStringLiteral("Train (TP)"), g, 8, 140, -1);
-    addLabel(QStringLiteral("Coach (CP)"), g, 124, 140, -1);
-    TPBox = dropDown(g, "TPBox", 8, 156, 108);
-    CPBox = dropDown(g, "CPBox", 124, 156, 108);
+    addLabel(QStringLiteral("Home Bonus"), g, 8, 70, -1);
+    HBCombo = dropDown(g, "HBCombo", 78, 66, 40);
+    TTListBox = addListBox(g, "TTListBox", 122, 66, 110, 46);
+    addLabel(QStringLiteral("Penalty Taker"), g, 8, 92, -1);
+    PTakeBox = dropDown(g, "PTakeBox", 8, 106, 106);
+    addLabel(QStringLiteral("Train (TP)"), g, 8, 132, -1);
+    addLabel(QStringLiteral("Coach (CP)"), g, 124, 132, -1);
+    TPBox = dropDown(g, "TPBox", 8, 146, 108);
+    CPBox = dropDown(g, "CPBox", 124, 146, 108);
     // The player boxes hold a whole roster: plain lists of names.
     for (QComboBox *box : {PTakeBox, TPBox, CPBox})
         box->setModel(new QStringListModel(box));
-    TPListBox = addListBox(g, "TPListBox", 8, 180, 108, 80);
-    CPListBox = addListBox(g, "CPListBox", 124, 180, 108, 80);
-    addLabel(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 264, 224, 30)
+    TPListBox = addListBox(g, "TPListBox", 8, 170, 108, 62);
+    CPListBox = addListBox(g, "CPListBox", 124, 170, 108, 62);
+    addLabel(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 233, 224, 28)
         ->setWordWrap(true);
 
     auto guarded = [this](void (RosterSheet::*handler)()) {
@@ -145,22 +146,20 @@ void RosterSheet::buildTotals()
 {
     LUTotalsGroupBox = new QGroupBox(QStringLiteral("Lineup Totals"), this);
     nameControl(LUTotalsGroupBox, "LUTotalsGroupBox");
-    LUTotalsGroupBox->setGeometry(524, 305, 240, 80);
+    LUTotalsGroupBox->setGeometry(524, 268, 240, 76);
     LineupTotGrid = new StringGrid(7, 4, 1, LUTotalsGroupBox);
     nameControl(LineupTotGrid, "LineupTotGrid");
     LineupTotGrid->setDefaultRowHeight(13);
     LineupTotGrid->setColumnWidth(0, 38);
     for (int c = 1; c < 7; ++c)
         LineupTotGrid->setColumnWidth(c, 29);
-    LineupTotGrid->setGeometry(12, 18, 38 + 6 * 29 + 4, 4 * 13 + 4);
+    LineupTotGrid->setGeometry(12, 18, 38 + 6 * 29 + 2, 4 * 13 + 2);
     LineupTotGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LineupTotGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LineupTotGrid->setSelectionMode(QAbstractItemView::NoSelection);
     LineupTotGrid->setFocusPolicy(Qt::NoFocus);
     LineupTotGrid->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont small = LineupTotGrid->font();
-    small.setPixelSize(10);
-    LineupTotGrid->setFont(small);
+    LineupTotGrid->setFont(programFont(10));
     const QStringList positions = lineup::assignedCodes();
     for (int c = 1; c <= 6; ++c)
         LineupTotGrid->setCell(c, 0, positions.at(c - 1));
@@ -442,7 +441,14 @@ void RosterSheet::UpdateLineupTotals()
 void RosterSheet::setColour(const QColor &colour)
 {
     model->setFixedColour(colour);
+    // The boxes and lists of "Lineup Options" and the totals grid take the
+    // window's colour, as field and as text background.
+    for (QWidget *c : LUOptionsGroupBox->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QComboBox *>(c) || qobject_cast<QListWidget *>(c))
+            setFieldColour(c, colour);
+    setFieldColour(LineupTotGrid, colour);
     LineupTotGrid->setFixedColour(colour);
+    LineupTotGrid->setCellColour(colour, readableTextColour(colour));
     setButtonColour(ChooseOppButton, colour);
     setButtonColour(MatchTacBtn, colour);
 }

@@ -33,6 +33,7 @@ TTeamTacticForm::TTeamTacticForm(const QStringList &tactics, const QString &star
     setWindowTitle(QStringLiteral("Team Tactics"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(570, 240);
+    centreOnScreen(this);
 
     addLabel(QStringLiteral("Starting Strategy "), this, 10, 12);
     StartStratBox = addPickList(this, {}, 120, 8, 130);

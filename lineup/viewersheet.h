@@ -12,6 +12,7 @@ class ViewerSheet : public QWidget {
     Q_OBJECT
 public:
     explicit ViewerSheet(QWidget *parent = nullptr);
+    static constexpr int ListLeft = 8; // the lists' left edge
 
     // Fills the lists and the pitch from a line-up file's 19 lines.
     void showLineup(const QStringList &lines, const QString &homeBonusShown);

@@ -40,12 +40,13 @@ BidsSheet::BidsSheet(const lineup::LineupDocument &document, ZipSheet &zipSheet,
     nameControl(AuctionStringGrid, "AuctionStringGrid");
     AuctionStringGrid->setGeometry(12, 40, 50 + 100 + 320 + 4, 6 * 24 + 4);
     AuctionStringGrid->setDefaultRowHeight(24);
-    AuctionStringGrid->setCellColour(fromWinColour(16776176, QPalette()));
+    AuctionStringGrid->setCellColour(fromWinColour(16776176, QPalette()), QColor(Qt::black));
     const int bidWidths[] = {50, 100, 320};
     const char *bidHeaders[] = {"LOT", "Price Bid", "Name"};
     for (int c = 0; c < 3; ++c) {
         AuctionStringGrid->setColumnWidth(c, bidWidths[c]);
         AuctionStringGrid->setCell(c, 0, QString::fromLatin1(bidHeaders[c]));
+        AuctionStringGrid->widenToText(c);
     }
     AutoSortCheckBox = new QCheckBox(QStringLiteral("Use Auto Sort"), this);
     nameControl(AutoSortCheckBox, "AutoSortCheckBox");

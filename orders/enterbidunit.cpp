@@ -72,6 +72,7 @@ TBidNameDlg::TBidNameDlg(const QString &suggestion, QWidget *parent) : QDialog(p
     setWindowTitle(QStringLiteral("Enter Name"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(300, 120);
+    centreOnScreen(this);
     (new QLabel(QStringLiteral("Enter Name for Player"), this))->setGeometry(12, 10, 276, 18);
     PlayNameEdit = new QLineEdit(suggestion, this);
     PlayNameEdit->setGeometry(12, 34, 200, 24);

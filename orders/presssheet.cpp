@@ -3,6 +3,7 @@
 #include "app/textfile.h"
 #include "orders/zipsheet.h"
 #include "widgets/formcontrols.h"
+#include "widgets/onresize.h"
 #include "widgets/wincolour.h"
 
 #include <QFileInfo>
@@ -22,6 +23,14 @@ PressSheet::PressSheet(ZipSheet &zipSheet, QWidget *parent) : QWidget(parent), z
     PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SavePressBtn = addButton(QStringLiteral("Save Press"), this, "SavePressBtn", 12, 390, 90, 25);
     PressHelpBtn = addButton(QStringLiteral("?"), this, "PressHelpBtn", 112, 390, 25, 25);
+    // On a sheet too low or too narrow for the text box's designed size,
+    // the box gives up room, never the buttons below it.
+    onResize(this, [this](QSize sheet) {
+        PressMemo->resize(std::min(600, sheet.width() - 24), std::min(340, sheet.height() - 85));
+        const int y = PressMemo->y() + PressMemo->height() + 10;
+        SavePressBtn->move(SavePressBtn->x(), y);
+        PressHelpBtn->move(PressHelpBtn->x(), y);
+    });
     connect(SavePressBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { SavePressBtnClick(); }); });
     connect(PressHelpBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { PressHowBtnClick(); }); });
 }

@@ -6,6 +6,7 @@
 #include "orders/bids.h"
 #include "widgets/formcontrols.h"
 #include "widgets/keyguard.h"
+#include "widgets/onresize.h"
 #include "widgets/wincolour.h"
 
 #include <QFileInfo>
@@ -22,7 +23,17 @@ ZipSheet::ZipSheet(const lineup::LineupDocument &document, const SharedState &st
     ZipListBox->setSortingEnabled(false);
     AddZipListBtn = addButton(QStringLiteral("Add Files"), this, "AddZipListBtn", 12, 350, 90, 25);
     ZipBtn = addButton(QStringLiteral("Save to Zip"), this, "ZipBtn", 112, 350, 90, 25);
-    addLabel(QStringLiteral("To Delete a file from the list. \nDouble Click on it. "), this, 620, 40, -1);
+    QLabel *note = addLabel(QStringLiteral("To Delete a file from the list. \nDouble Click on it. "), this, 620, 40, -1);
+    nameControl(note, "ZipNoteLabel");
+    // On a sheet too low or too narrow for the list's designed size, the
+    // list gives up room, never the buttons below it or the note beside it.
+    onResize(this, [this, note](QSize sheet) {
+        ZipListBox->resize(std::min(600, sheet.width() - note->width() - 32), std::min(300, sheet.height() - 85));
+        note->move(ZipListBox->x() + ZipListBox->width() + 8, note->y());
+        const int y = ZipListBox->y() + ZipListBox->height() + 10;
+        AddZipListBtn->move(AddZipListBtn->x(), y);
+        ZipBtn->move(ZipBtn->x(), y);
+    });
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { AddZipListBtnClick(); }); });
     connect(ZipBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { ZipBtnClick(); }); });
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { runGuarded([this] { ZipListBoxDblClick(); }); });

@@ -186,6 +186,41 @@ void runCommand(Fixture &fx, const QString &command)
 class TestLineup : public QObject {
     Q_OBJECT
 private slots:
+    // Each light says its rule and what its colours mean, in the colours
+    // it shows.
+    void checkerLightsExplainThemselves_data()
+    {
+        QTest::addColumn<QString>("light");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QStringList>("colours");
+        const QStringList red{"Lit red: kept"}, purple{"Lit purple: kept"};
+        QTest::newRow("GK") << "valGKLed" << "exactly one goalkeeper" << red;
+        QTest::newRow("SW") << "valSWLed" << "no more than one sweeper" << red;
+        QTest::newRow("DF") << "valDFLed" << "2 to 5 defenders" << red;
+        QTest::newRow("MF") << "valMFLed" << "2 to 5 midfielders" << red;
+        QTest::newRow("FW") << "valFWLed" << "1 to 4 forwards" << red;
+        QTest::newRow("starting 11") << "starting11Led" << "exactly eleven players" << purple;
+        QTest::newRow("five subs") << "subsLed" << "S1 to S5" << purple;
+        QTest::newRow("2:1 MF") << "MF21Led" << "less than twice the defenders'" << red;
+        QTest::newRow("2:1 FW") << "FW21Led" << "less than twice the midfielders'"
+                                << QStringList{"Lit red: kept", "Lit green", "(L or E)"};
+    }
+    void checkerLightsExplainThemselves()
+    {
+        QFETCH(QString, light);
+        QFETCH(QString, rule);
+        QFETCH(QStringList, colours);
+        Fixture fx;
+        TPelMainForm &w = fx.start();
+        const auto *led = ctl<LedLight>(*ctl<QFrame>(w, "validPanel"), qPrintable(light));
+        const QString tip = led->toolTip();
+        QVERIFY2(tip.contains(rule), qPrintable(tip));
+        for (const QString &c : colours)
+            QVERIFY2(tip.contains(c), qPrintable(tip));
+        QVERIFY2(tip.contains("Gray: not kept"), qPrintable(tip));
+        QCOMPARE(led->onColour(), colours.first().contains("purple") ? QColor(128, 0, 128) : QColor(Qt::red));
+    }
+
     void rating_data()
     {
         QTest::addColumn<int>("skill");

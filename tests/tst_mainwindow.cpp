@@ -210,7 +210,7 @@ private slots:
         for (QAction *a : w.menuBar()->actions().first()->menu()->actions())
             file.append(a->isSeparator() ? "-" : a->text());
         QCOMPARE(file, QStringList({"&Open Roster", "Open &Lineup", "-", "&Save Lineup", "Save && &View",
-                                    "&New Lineup", "-", "E&xit"}));
+                                    "&New Lineup", "Su&ggest Lineup", "-", "E&xit"}));
         QCOMPARE(ctl<QWidget>(w, "ToolBar1")->geometry(), QRect(-100, 0, 105, 26));
         QCOMPARE(ctl<QToolButton>(w, "OpenToolbarBtn")->toolTip(), QString("Open Roster File"));
         QCOMPARE(ctl<QToolButton>(w, "HelpToolbarBtn")->toolTip(), QString("Help on PELM"));
@@ -457,6 +457,34 @@ private slots:
         ctl<QAction>(w, "About1")->trigger();
         QCOMPARE(fx.prompts.dialogsRun, 2);
         QCOMPARE(seen.size(), 2);
+    }
+
+    void aboutBoxShowsTheStoredContactAddress_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("stored") << QByteArray("[Options]\r\nContactEmail=help@league.example\r\n")
+                                << "help@league.example";
+        QTest::newRow("none") << QByteArray("") << "";
+    }
+    void aboutBoxShowsTheStoredContactAddress()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, address);
+        Fixture fx(ini);
+        TPelMainForm &w = fx.start();
+        fx.prompts.dialogs.enqueue([&](QDialog *d) {
+            auto *box = qobject_cast<TAboutBox *>(d);
+            box->show();
+            QCOMPARE(box->AddressLabel->text(), address);
+            QVERIFY(box->MailLink->text().contains("\"mailto:" + address + "?"));
+            QCOMPARE(box->AddressLabel->isVisible(), !address.isEmpty());
+            QCOMPARE(box->MailLink->isVisible(), !address.isEmpty());
+            box->reject();
+        });
+        ctl<QAction>(w, "About1")->trigger();
+        QCOMPARE(fx.prompts.dialogsRun, 1);
+        QCOMPARE(fx.ini(), ini); // read, never written
     }
 
     void helpShowsContentsOrNamesMissingFile()

@@ -1,12 +1,16 @@
 #include "widgets/formcontrols.h"
+#include "widgets/fonts.h"
 #include "widgets/keyguard.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 
 QLabel *addLabel(const QString &text, QWidget *parent, int x, int y)
 {
@@ -15,9 +19,11 @@ QLabel *addLabel(const QString &text, QWidget *parent, int x, int y)
     return l;
 }
 
-QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int h)
+QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int h, const QFont *font)
 {
     QLabel *l = addLabel(text, parent, x, y);
+    if (font)
+        l->setFont(*font);
     l->adjustSize();
     l->resize(w < 0 ? l->width() : w, h < 0 ? l->height() : h);
     return l;
@@ -25,13 +31,8 @@ QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int 
 
 QLabel *addTitle(const QString &text, QWidget *sheet)
 {
-    QLabel *l = addLabel(text, sheet, 12, 8);
-    QFont titleFont = l->font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(18);
-    l->setFont(titleFont);
-    l->adjustSize();
-    return l;
+    const QFont title = titleFont();
+    return addLabel(text, sheet, 12, 8, -1, -1, &title);
 }
 
 QListWidget *addListBox(QWidget *parent, const char *name, int x, int y, int w, int h)
@@ -121,4 +122,38 @@ void showEntries(QListWidget *list, const QStringList &texts)
         return;
     list->clear();
     list->addItems(texts);
+}
+
+void centreOnScreen(QWidget *window, const QSize &outer)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    window->move(free.x() + (free.width() - outer.width()) / 2, free.y() + (free.height() - outer.height()) / 2);
+}
+
+namespace {
+
+// Centres a window again when it is first shown, its frame known by then.
+class CentreAtShow : public QObject {
+public:
+    explicit CentreAtShow(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *window = static_cast<QWidget *>(object);
+            centreOnScreen(window, window->frameGeometry().size());
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    centreOnScreen(window, window->frameGeometry().size());
+    new CentreAtShow(window);
 }

@@ -2,18 +2,21 @@
 #include <QStringList>
 
 class QComboBox;
+class QFont;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QObject;
 class QPushButton;
+class QSize;
 class QWidget;
 
 // Small builders for the dialogs' fixed layouts.
 QLabel *addLabel(const QString &text, QWidget *parent, int x, int y);
-// A label of a fixed size (its text's size where w or h is -1).
-QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int h = -1);
-// A sheet's title at its top left, bold and large.
+// A label of a fixed size (its text's size, in the font given, where w or h
+// is -1).
+QLabel *addLabel(const QString &text, QWidget *parent, int x, int y, int w, int h = -1, const QFont *font = nullptr);
+// A sheet's title at its top left, bold and large, sized to its text.
 QLabel *addTitle(const QString &text, QWidget *sheet);
 // A drop-down list the user picks from, without a selection; only an
 // explicit pick chooses an entry.
@@ -36,3 +39,7 @@ void showEntries(QListWidget *list, const QStringList &texts);
 // field to a line of the league's comma-separated files. Line breaks and
 // other control characters are dropped from what is pasted.
 void refuseCommas(QLineEdit *field);
+// Places a window in the middle of the screen: by its outer size when
+// given; else by its present one, and again by its frame when first shown.
+void centreOnScreen(QWidget *window, const QSize &outer);
+void centreOnScreen(QWidget *window);

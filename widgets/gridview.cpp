@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 #include <algorithm>
 
 GridView::GridView(QWidget *parent) : QTableView(parent)
@@ -67,6 +68,12 @@ void GridView::setDefaultRowHeight(int height)
 {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(height);
+}
+
+void GridView::widenToText(int col)
+{
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    setColumnWidth(col, std::max(columnWidth(col), fontMetrics().horizontalAdvance(cell(col, 0)) + margin));
 }
 
 void GridView::selectCell(int col, int row)

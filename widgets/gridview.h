@@ -16,6 +16,8 @@ public:
     int rows() const;
 
     void setDefaultRowHeight(int height);
+    // Widens a column, when needed, to show its header cell's whole text.
+    void widenToText(int col);
 
     // The selected cell: the last player cell made current, by a left click,
     // the keyboard or the program. It is the highlighted cell and the one the

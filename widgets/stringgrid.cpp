@@ -1,4 +1,5 @@
 #include "widgets/stringgrid.h"
+#include "widgets/wincolour.h"
 
 TextCells::TextCells(int columns, int rows, int fixedColumns, QObject *parent)
     : QAbstractTableModel(parent), columns(columns), fixedCols(fixedColumns), text(rows, QVector<QString>(columns))
@@ -22,6 +23,8 @@ QVariant TextCells::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: return cell(index.column(), index.row());
     case Qt::BackgroundRole: return isFixed(index.column(), index.row()) ? fixedColour : cellColour;
+    case Qt::ForegroundRole:
+        return isFixed(index.column(), index.row()) ? readableTextColour(fixedColour) : cellText;
     default: return {};
     }
 }
@@ -65,15 +68,21 @@ void TextCells::setRows(int rows)
 void TextCells::setFixedColour(const QColor &colour)
 {
     fixedColour = colour;
-    if (!text.isEmpty())
-        emit dataChanged(index(0, 0), index(int(text.size()) - 1, columns - 1), {Qt::BackgroundRole});
+    coloursChanged();
 }
 
-void TextCells::setCellColour(const QColor &colour)
+void TextCells::setCellColour(const QColor &colour, const QColor &textColour)
 {
     cellColour = colour;
+    cellText = textColour;
+    coloursChanged();
+}
+
+void TextCells::coloursChanged()
+{
     if (!text.isEmpty())
-        emit dataChanged(index(0, 0), index(int(text.size()) - 1, columns - 1), {Qt::BackgroundRole});
+        emit dataChanged(index(0, 0), index(int(text.size()) - 1, columns - 1),
+                         {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget *parent)

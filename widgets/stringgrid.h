@@ -19,16 +19,20 @@ public:
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString &text);
     void setRows(int rows);
+    // Background colours; the fixed cells' text is black or white,
+    // whichever reads on theirs.
     void setFixedColour(const QColor &colour);
-    void setCellColour(const QColor &colour);
+    void setCellColour(const QColor &colour, const QColor &text);
 
 private:
+    void coloursChanged();
     bool isFixed(int col, int row) const { return row < 1 || col < fixedCols; }
     int columns;
     int fixedCols;
     QVector<QVector<QString>> text;
     QColor fixedColour{Qt::lightGray};
     QColor cellColour{Qt::white};
+    QColor cellText{Qt::black};
 };
 
 // A small grid of text cells that the program writes, with one fixed header
@@ -42,7 +46,7 @@ public:
     void setRows(int rows) { cells->setRows(rows); } // keeps the cells of the rows that remain
 
     void setFixedColour(const QColor &colour) { cells->setFixedColour(colour); }
-    void setCellColour(const QColor &colour) { cells->setCellColour(colour); }
+    void setCellColour(const QColor &colour, const QColor &text) { cells->setCellColour(colour, text); }
 
 private:
     TextCells *cells;
