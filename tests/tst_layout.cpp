@@ -313,6 +313,10 @@ QStringList contrastFaults(QWidget *top)
                           .arg(nameOf(w), what, text.name(), back.name()).arg(ratio, 0, 'f', 2);
     };
     for (QWidget *w : controlsOf(top)) {
+        // WCAG 2 asks nothing of an inactive control's text (a greyed-out
+        // Apply with nothing to apply).
+        if (!w->isEnabled())
+            continue;
         const QPalette pal = w->palette();
         if (auto *t = qobject_cast<QTableView *>(w); t && t->model()) {
             const QAbstractItemModel *m = t->model();
