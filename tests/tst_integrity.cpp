@@ -84,14 +84,14 @@ bool anySuccess(const ScriptedPrompts &p)
 }
 
 // Sets or clears the shim's fault.
-void fault(const QByteArray &spec)
+void fault(const QByteArray &what)
 {
     if (auto reset = reinterpret_cast<void (*)()>(dlsym(RTLD_DEFAULT, "pellmore_fault_reset")))
         reset();
-    if (spec.isEmpty())
+    if (what.isEmpty())
         qunsetenv("PELLMORE_FAULT");
     else
-        qputenv("PELLMORE_FAULT", spec);
+        qputenv("PELLMORE_FAULT", what);
 }
 
 // The row of a player in the roster grid, found by name.
